@@ -1,0 +1,42 @@
+// Helpers for tests that run under Wine: temporary folders, files, waiting, and the
+// folder of test helper programs (the stand-in exp).
+#pragma once
+
+#include <windows.h>
+
+#include <chrono>
+#include <functional>
+#include <string>
+
+namespace velmora::test {
+
+// A fresh folder under the temporary folder, removed with everything in it.
+class TempFolder {
+ public:
+  TempFolder();
+  ~TempFolder();
+  TempFolder(const TempFolder&) = delete;
+  TempFolder& operator=(const TempFolder&) = delete;
+
+  const std::string& Path() const { return FPath; }  // without trailing backslash
+  std::string operator/(const std::string& name) const { return FPath + "\\" + name; }
+
+ private:
+  std::string FPath;
+};
+
+std::string ReadFileBytes(const std::string& path);
+void WriteFileBytes(const std::string& path, const std::string& bytes);
+bool FileExists(const std::string& path);
+
+// Polls `done` until it holds or `timeout` passes; pumps this thread's messages.
+bool WaitUntil(const std::function<bool()>& done,
+               std::chrono::milliseconds timeout = std::chrono::seconds(15));
+
+// Windows path of the folder holding the helper programs built for the tests.
+std::string HelpersFolder();
+
+// A Unix path as Wine's Z: drive shows it.
+std::string WindowsPathOfUnixPath(const std::string& unixPath);
+
+}  // namespace velmora::test
