@@ -42,6 +42,8 @@ velmora_make_prefix() {
   WINEPREFIX="$prefix" wineserver -w
   WINEPREFIX="$prefix" wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
   WINEPREFIX="$prefix" wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f >/dev/null 2>&1
+  # The shell gives the desktop a taskbar with its notification area.
+  WINEPREFIX="$prefix" wine reg add 'HKCU\Software\Wine\Explorer\Desktops\Default' /v EnableShell /t REG_DWORD /d 1 /f >/dev/null 2>&1
   WINEPREFIX="$prefix" wine reg add 'HKCU\Software\Microsoft\Windows\CurrentVersion\ThemeManager' /v ThemeActive /d 0 /f >/dev/null 2>&1
   WINEPREFIX="$prefix" wine winecfg -v win7 >/dev/null 2>&1
   WINEPREFIX="$prefix" wineserver -k 2>/dev/null || true
