@@ -12,24 +12,6 @@ constexpr std::size_t MaxBinary = 64u << 20;
 bool isIdentStart(char c) { return std::isalpha(static_cast<unsigned char>(c)) || c == '_'; }
 bool isIdentChar(char c) { return std::isalnum(static_cast<unsigned char>(c)) || c == '_'; }
 
-void appendUtf8(std::string& out, std::uint32_t code) {
-  if (code < 0x80) {
-    out += static_cast<char>(code);
-  } else if (code < 0x800) {
-    out += static_cast<char>(0xC0 | (code >> 6));
-    out += static_cast<char>(0x80 | (code & 0x3F));
-  } else if (code < 0x10000) {
-    out += static_cast<char>(0xE0 | (code >> 12));
-    out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (code & 0x3F));
-  } else {
-    out += static_cast<char>(0xF0 | (code >> 18));
-    out += static_cast<char>(0x80 | ((code >> 12) & 0x3F));
-    out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (code & 0x3F));
-  }
-}
-
 int hexValue(char c) {
   if (c >= '0' && c <= '9') return c - '0';
   if (c >= 'a' && c <= 'f') return c - 'a' + 10;
@@ -181,9 +163,9 @@ class Parser {
         std::uint32_t code = 0;
         while (std::isdigit(static_cast<unsigned char>(peek()))) {
           code = code * 10 + static_cast<std::uint32_t>(FText[FPos++] - '0');
-          if (code > 0x10FFFF) fail("character code too large");
+          if (code > 255) fail("character code too large for narrow text");
         }
-        appendUtf8(out, code);
+        out += static_cast<char>(code);
       } else {
         fail("string expected");
       }

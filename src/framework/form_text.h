@@ -13,7 +13,9 @@
 //   end
 //
 // Strings are quoted with ' ('' is a quote), may be joined with + across lines and may
-// contain #nnn character codes (Unicode code points, written out as UTF-8). Portable.
+// contain #nnn byte codes (0-255). The text is the program's narrow text: the form is
+// compiled into the program as a string literal, so its Chinese captions are GBK bytes
+// like every other text of the program. Portable.
 #pragma once
 
 #include <cstdint>

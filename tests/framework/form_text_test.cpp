@@ -24,7 +24,7 @@ TEST(FormTextTest, ReadsObjectsPropertiesAndEveryValueKind) {
   Lines = (
     'one'
     'two')
-  Wide = #25968#25454
+  Bytes = #200#213
   // a comment
   object grp1: TGroupBox
     object edt: TEdit
@@ -42,7 +42,7 @@ end
   EXPECT_EQ(p[0].Name, "Left");
   EXPECT_EQ(std::get<std::int64_t>(p[0].Value), 100);
   EXPECT_EQ(std::get<std::int64_t>(p[1].Value), -5);
-  EXPECT_EQ(std::get<std::string>(p[2].Value), "\xE6\x95\xB0\xE6\x8D\xAE\xE5\xA4\x87\xE4\xBB\xBD");
+  EXPECT_EQ(std::get<std::string>(p[2].Value), "数据备份");  // bytes kept as they are
   EXPECT_EQ(std::get<std::string>(p[3].Value), "it's\r\ntwo lines");
   EXPECT_EQ(p[4].Name, "Font.Name");
   EXPECT_EQ(std::get<TFormIdentifier>(p[5].Value).Text, "False");
@@ -53,7 +53,7 @@ end
   EXPECT_EQ(std::get<TFormBinary>(p[9].Value).Bytes,
             (std::vector<std::uint8_t>{0x0A, 0x1B, 0xFF, 0x00}));
   EXPECT_EQ(std::get<TFormStrings>(p[10].Value).Items, (std::vector<std::string>{"one", "two"}));
-  EXPECT_EQ(std::get<std::string>(p[11].Value), "\xE6\x95\xB0\xE6\x8D\xAE");  // 数据
+  EXPECT_EQ(std::get<std::string>(p[11].Value), "\xC8\xD5");
   ASSERT_EQ(form.Children.size(), 2u);
   EXPECT_EQ(form.Children[0].Name, "grp1");
   ASSERT_EQ(form.Children[0].Children.size(), 1u);
@@ -81,7 +81,7 @@ TEST(FormTextTest, RefusesMalformedTextWithItsLine) {
       {"object A: TA\nend\nextra", 3},
       {"object A: TA\n  = 1\nend", 2},
       {"object A: TA\n  X = ('a' 1)\nend", 2},
-      {"object A: TA\n  X = #99999999\nend", 2},
+      {"object A: TA\n  X = #256\nend", 2},
   };
   for (const auto& c : cases) {
     try {
