@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -51,6 +52,17 @@ class TComponent : public TPersistent {
   // Asks `component` (not owned by us) to tell us when it goes away.
   void FreeNotification(TComponent* component);
   void RemoveFreeNotification(TComponent* component);
+
+  // Stored data that is not a published property (a binary stream, a list of
+  // lines): false when the component has no such data.
+  virtual bool ReadBinaryProperty(const std::string& name, const std::vector<std::uint8_t>& bytes) {
+    (void)name, (void)bytes;
+    return false;
+  }
+  virtual bool ReadStringsProperty(const std::string& name, const std::vector<std::string>& lines) {
+    (void)name, (void)lines;
+    return false;
+  }
 
   void InsertComponent(TComponent* component);
   void RemoveComponent(TComponent* component);

@@ -41,7 +41,7 @@ bool TClassInfo::InheritsFrom(const TClassInfo& other) const {
   return false;
 }
 
-void RegisterClass(const TClassInfo& info) { registry()[upper(info.ClassName)] = &info; }
+void RegisterComponentClass(const TClassInfo& info) { registry()[upper(info.ClassName)] = &info; }
 
 const TClassInfo* FindClass(const std::string& className) {
   auto it = registry().find(upper(className));
@@ -91,7 +91,8 @@ std::string GetEnumProp(const TPersistent& object, const std::string& name) {
 
 bool SetOrdProp(TPersistent& object, const std::string& name, std::int64_t value) {
   const TPropertyInfo* p = GetPropInfo(object, name);
-  if (!p || !p->Set || (p->Kind != TPropKind::Integer && p->Kind != TPropKind::Enumeration))
+  if (!p || !p->Set ||
+      (p->Kind != TPropKind::Integer && p->Kind != TPropKind::Enumeration && p->Kind != TPropKind::Set))
     return false;
   p->Set(object, value);
   return true;
@@ -127,6 +128,20 @@ bool SetEventProp(TPersistent& object, const std::string& name, std::any handler
   const TPropertyInfo* p = GetPropInfo(object, name);
   if (!p || !p->Set || p->Kind != TPropKind::Event) return false;
   p->Set(object, std::move(handler));
+  return true;
+}
+
+bool SetSetProp(TPersistent& object, const std::string& name, const std::vector<std::string>& items) {
+  const TPropertyInfo* p = GetPropInfo(object, name);
+  if (!p || !p->Set || p->Kind != TPropKind::Set) return false;
+  std::int64_t bits = 0;
+  for (const std::string& item : items) {
+    auto it = std::find_if(p->EnumNames.begin(), p->EnumNames.end(),
+                           [&](const std::string& n) { return SameText(n, item); });
+    if (it == p->EnumNames.end()) return false;
+    bits |= std::int64_t{1} << (it - p->EnumNames.begin());
+  }
+  p->Set(object, bits);
   return true;
 }
 

@@ -14,7 +14,7 @@ namespace velmora {
 
 class TPersistent;
 
-enum class TPropKind { Integer, Enumeration, String, Object, Event };
+enum class TPropKind { Integer, Enumeration, Set, String, Object, Event };
 
 // An event value is the handler as a std::function of the event's own signature.
 using TPropValue = std::variant<std::int64_t, std::string, TPersistent*, std::any>;
@@ -22,7 +22,7 @@ using TPropValue = std::variant<std::int64_t, std::string, TPersistent*, std::an
 struct TPropertyInfo {
   std::string Name;
   TPropKind Kind;
-  std::vector<std::string> EnumNames;  // identifiers of an enumeration, by ordinal
+  std::vector<std::string> EnumNames;  // identifiers of an enumeration or of a set's bits, by ordinal
   std::function<TPropValue(const TPersistent&)> Get;
   std::function<void(TPersistent&, const TPropValue&)> Set;
 };
@@ -49,7 +49,7 @@ struct TClassInfo {
 };
 
 // Classes that stored forms may name.
-void RegisterClass(const TClassInfo& info);
+void RegisterComponentClass(const TClassInfo& info);
 const TClassInfo* FindClass(const std::string& className);
 
 bool SameText(const std::string& a, const std::string& b);
@@ -66,6 +66,8 @@ bool SetStrProp(TPersistent& object, const std::string& name, const std::string&
 bool SetObjectProp(TPersistent& object, const std::string& name, TPersistent* value);
 bool SetEnumProp(TPersistent& object, const std::string& name, const std::string& identifier);
 bool SetEventProp(TPersistent& object, const std::string& name, std::any handler);
+// A set property from its identifiers; false when a name is not one of the set's.
+bool SetSetProp(TPersistent& object, const std::string& name, const std::vector<std::string>& items);
 
 // The base of every class with published properties.
 class TPersistent {
@@ -101,6 +103,16 @@ TPropertyInfo Enumeration(const char* name, std::vector<std::string> names, E (C
           [set](TPersistent& o, const TPropValue& v) {
             if (auto* i = std::get_if<std::int64_t>(&v)) (static_cast<C&>(o).*set)(static_cast<E>(*i));
           }};
+}
+
+// A set stored as bits: bit i is EnumNames[i].
+template <class C, class V>
+TPropertyInfo Set(const char* name, std::vector<std::string> names, V (C::*get)() const,
+                  void (C::*set)(V)) {
+  TPropertyInfo info = Integer<C, V>(name, get, set);
+  info.Kind = TPropKind::Set;
+  info.EnumNames = std::move(names);
+  return info;
 }
 
 template <class C>

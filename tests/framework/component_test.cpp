@@ -132,7 +132,7 @@ TEST(ComponentTest, PropertiesByName) {
 }
 
 TEST(ComponentTest, ClassesAreCreatedByNameAndLoadedAfterTheirProperties) {
-  RegisterClass(TProbe::StaticClassInfo());
+  RegisterComponentClass(TProbe::StaticClassInfo());
   const TClassInfo* info = FindClass("tprobe");
   ASSERT_NE(info, nullptr);
   TProbe owner;

@@ -1,0 +1,167 @@
+// Controls.
+#include "framework/control.h"
+
+#include "framework/win_control.h"
+
+namespace velmora {
+
+COLORREF ColorToRGB(COLORREF color) {
+  return (color & clSystemColor) ? GetSysColor(static_cast<int>(color & 0xFF)) : color;
+}
+
+const TClassInfo& TControl::StaticClassInfo() {
+  static const TClassInfo info{
+      "TControl",
+      &TComponent::StaticClassInfo(),
+      {
+          props::Integer<TControl, int>("Left", &TControl::Left, &TControl::SetLeft),
+          props::Integer<TControl, int>("Top", &TControl::Top, &TControl::SetTop),
+          props::Integer<TControl, int>("Width", &TControl::Width, &TControl::SetWidth),
+          props::Integer<TControl, int>("Height", &TControl::Height, &TControl::SetHeight),
+          props::String<TControl>("Caption", &TControl::Caption, &TControl::SetCaption),
+          props::String<TControl>("Text", &TControl::Text, &TControl::SetTextProp),
+          props::Boolean<TControl>("Enabled", &TControl::Enabled, &TControl::SetEnabled),
+          props::Boolean<TControl>("Visible", &TControl::Visible, &TControl::SetVisible),
+          props::Integer<TControl, COLORREF>("Color", &TControl::Color, &TControl::SetColor),
+          props::Boolean<TControl>("ParentColor", &TControl::ParentColor, &TControl::SetParentColor),
+          props::Object<TControl, TFont>("Font", &TControl::Font, &TControl::SetFont),
+          props::Boolean<TControl>("ParentFont", &TControl::ParentFont, &TControl::SetParentFont),
+          props::String<TControl>("Hint", &TControl::Hint, &TControl::SetHint),
+          props::Event<TControl>("OnClick", &TControl::OnClick),
+          props::Event<TControl>("OnDblClick", &TControl::OnDblClick),
+      },
+      {}};
+  return info;
+}
+
+TControl::TControl(TComponent* owner) : TComponent(owner), FFont(std::make_unique<TFont>()) {
+  WindowProc = [this](TMessage& m) { WndProc(m); };
+  FFont->OnChange = [this] {
+    FParentFont = false;
+    FontChanged();
+  };
+}
+
+TControl::~TControl() {
+  if (FParent) FParent->RemoveControl(this);
+}
+
+void TControl::SetParent(TWinControl* parent) {
+  if (parent == FParent) return;
+  if (FParent) FParent->RemoveControl(this);
+  if (parent) parent->InsertControl(this);
+}
+
+void TControl::SetBounds(int left, int top, int width, int height) {
+  if (left == FLeft && top == FTop && width == FWidth && height == FHeight) return;
+  Invalidate();
+  FLeft = left;
+  FTop = top;
+  FWidth = width;
+  FHeight = height;
+  BoundsChanged();
+  Invalidate();
+}
+
+void TControl::SetText(const std::string& text) {
+  if (text == FText) return;
+  FText = text;
+  TextChanged();
+}
+
+void TControl::SetEnabled(bool enabled) {
+  if (enabled == FEnabled) return;
+  FEnabled = enabled;
+  EnabledChanged();
+}
+
+void TControl::SetVisible(bool visible) {
+  if (visible == FVisible) return;
+  FVisible = visible;
+  VisibleChanged();
+}
+
+void TControl::VisibleChanged() {
+  if (FParent && FParent->WindowHandle()) {
+    const RECT r = BoundsRect();
+    InvalidateRect(FParent->WindowHandle(), &r, TRUE);
+  }
+}
+
+bool TControl::Showing() const {
+  if (!FVisible) return false;
+  if (FParent) return FParent->Showing();
+  auto* self = dynamic_cast<const TWinControl*>(this);
+  return self && self->WindowHandle() && IsWindowVisible(self->WindowHandle());
+}
+
+void TControl::SetColor(COLORREF color) {
+  FParentColor = false;
+  if (color == FColor) return;
+  FColor = color;
+  ColorChanged();
+}
+
+void TControl::SetParentColor(bool v) {
+  FParentColor = v;
+  if (v && FParent) ParentColorChanged();
+}
+
+void TControl::SetFont(TFont* font) {
+  if (font && font != FFont.get()) FFont->Assign(*font);
+}
+
+void TControl::SetParentFont(bool v) {
+  FParentFont = v;
+  if (v && FParent) ParentFontChanged();
+}
+
+void TControl::ParentFontChanged() {
+  if (!FParentFont || !FParent) return;
+  auto keep = std::move(FFont->OnChange);
+  FFont->Assign(*FParent->Font());
+  FFont->OnChange = std::move(keep);
+  FontChanged();
+}
+
+void TControl::ParentColorChanged() {
+  if (!FParentColor || !FParent) return;
+  if (FColor != FParent->Color()) {
+    FColor = FParent->Color();
+    ColorChanged();
+  }
+}
+
+void TControl::FontChanged() { Invalidate(); }
+
+LRESULT TControl::Perform(UINT msg, WPARAM wParam, LPARAM lParam) {
+  TMessage message{msg, wParam, lParam, 0};
+  WindowProc(message);
+  return message.Result;
+}
+
+void TControl::WndProc(TMessage& message) { DefaultHandler(message); }
+
+void TControl::Click() {
+  if (OnClick) OnClick(this);
+}
+
+void TControl::DblClick() {
+  if (OnDblClick) OnDblClick(this);
+}
+
+void TControl::Invalidate() {}
+
+const TClassInfo& TGraphicControl::StaticClassInfo() {
+  static const TClassInfo info{"TGraphicControl", &TControl::StaticClassInfo(), {}, {}};
+  return info;
+}
+
+void TGraphicControl::Invalidate() {
+  if (FParent && FParent->WindowHandle()) {
+    const RECT r = BoundsRect();
+    InvalidateRect(FParent->WindowHandle(), &r, TRUE);
+  }
+}
+
+}  // namespace velmora

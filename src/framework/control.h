@@ -1,0 +1,149 @@
+// Controls: the visual components of a form. A control has a parent (a windowed
+// control), a position, a caption, enabled and visible states, a font and click
+// events. Every message reaches a control through its WindowProc, a replaceable
+// callable: a painter saves it, puts its own in front, and puts it back.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "framework/component.h"
+#include "framework/font.h"
+
+namespace velmora {
+
+class TWinControl;
+
+struct TMessage {
+  UINT Msg;
+  WPARAM WParam;
+  LPARAM LParam;
+  LRESULT Result = 0;
+};
+using TWndMethod = std::function<void(TMessage&)>;
+
+// Notifications a parent receives from a child window are reflected to the child's
+// control as CN_BASE + the message.
+inline constexpr UINT CN_BASE = 0xBC00;
+inline constexpr UINT CN_COMMAND = CN_BASE + WM_COMMAND;
+inline constexpr UINT CN_NOTIFY = CN_BASE + WM_NOTIFY;
+inline constexpr UINT CN_DRAWITEM = CN_BASE + WM_DRAWITEM;
+inline constexpr UINT CN_MEASUREITEM = CN_BASE + WM_MEASUREITEM;
+inline constexpr UINT CN_CTLCOLOREDIT = CN_BASE + WM_CTLCOLOREDIT;
+inline constexpr UINT CN_CTLCOLORBTN = CN_BASE + WM_CTLCOLORBTN;
+inline constexpr UINT CN_CTLCOLORSTATIC = CN_BASE + WM_CTLCOLORSTATIC;
+inline constexpr UINT CN_CTLCOLORLISTBOX = CN_BASE + WM_CTLCOLORLISTBOX;
+inline constexpr UINT CN_CTLCOLORSCROLLBAR = CN_BASE + WM_CTLCOLORSCROLLBAR;
+inline constexpr UINT CN_HSCROLL = CN_BASE + WM_HSCROLL;
+inline constexpr UINT CN_VSCROLL = CN_BASE + WM_VSCROLL;
+
+// Colours are COLORREFs; with the top bit set, the low byte is a system colour index.
+inline constexpr COLORREF clSystemColor = 0x80000000u;
+inline constexpr COLORREF clBtnFace = clSystemColor | COLOR_BTNFACE;
+inline constexpr COLORREF clWindow = clSystemColor | COLOR_WINDOW;
+inline constexpr COLORREF clWindowText = clSystemColor | COLOR_WINDOWTEXT;
+COLORREF ColorToRGB(COLORREF color);
+
+class TControl : public TComponent {
+ public:
+  explicit TControl(TComponent* owner);
+  ~TControl() override;
+
+  static const TClassInfo& StaticClassInfo();
+  const TClassInfo& ClassInfo() const override { return StaticClassInfo(); }
+
+  TWinControl* Parent() const { return FParent; }
+  virtual void SetParent(TWinControl* parent);
+
+  int Left() const { return FLeft; }
+  int Top() const { return FTop; }
+  int Width() const { return FWidth; }
+  int Height() const { return FHeight; }
+  void SetLeft(int v) { SetBounds(v, FTop, FWidth, FHeight); }
+  void SetTop(int v) { SetBounds(FLeft, v, FWidth, FHeight); }
+  void SetWidth(int v) { SetBounds(FLeft, FTop, v, FHeight); }
+  void SetHeight(int v) { SetBounds(FLeft, FTop, FWidth, v); }
+  virtual void SetBounds(int left, int top, int width, int height);
+  RECT BoundsRect() const { return {FLeft, FTop, FLeft + FWidth, FTop + FHeight}; }
+
+  std::string Caption() const { return GetText(); }
+  void SetCaption(const std::string& text) { SetText(text); }
+  std::string Text() const { return GetText(); }
+  void SetTextProp(const std::string& text) { SetText(text); }
+  virtual std::string GetText() const { return FText; }
+  virtual void SetText(const std::string& text);
+
+  bool Enabled() const { return FEnabled; }
+  virtual void SetEnabled(bool enabled);
+  bool Visible() const { return FVisible; }
+  virtual void SetVisible(bool visible);
+  // Visible here and in every parent up to a shown window.
+  bool Showing() const;
+
+  COLORREF Color() const { return FColor; }
+  void SetColor(COLORREF color);
+  bool ParentColor() const { return FParentColor; }
+  void SetParentColor(bool v);
+
+  TFont* Font() const { return FFont.get(); }
+  void SetFont(TFont* font);
+  bool ParentFont() const { return FParentFont; }
+  void SetParentFont(bool v);
+
+  std::string Hint() const { return FHint; }
+  void SetHint(const std::string& hint) { FHint = hint; }
+
+  TNotifyEvent OnClick;
+  TNotifyEvent OnDblClick;
+
+  // The message entry of this control: replaceable, and WndProc by default.
+  TWndMethod WindowProc;
+  LRESULT Perform(UINT msg, WPARAM wParam = 0, LPARAM lParam = 0);
+  virtual void WndProc(TMessage& message);
+  virtual void DefaultHandler(TMessage& message) { (void)message; }
+
+  virtual void Click();
+  virtual void DblClick();
+  virtual void Invalidate();
+  // Paints a control without a window of its own onto its parent's DC (client
+  // coordinates of the parent).
+  virtual void PaintOn(HDC dc) { (void)dc; }
+  virtual bool IsWindowed() const { return false; }
+
+ protected:
+  virtual void FontChanged();
+  virtual void ColorChanged() { Invalidate(); }
+  virtual void TextChanged() { Invalidate(); }
+  virtual void EnabledChanged() { Invalidate(); }
+  virtual void VisibleChanged();
+  virtual void BoundsChanged() {}
+  // The parent's font or colour changed: follow it where we share it.
+  virtual void ParentFontChanged();
+  virtual void ParentColorChanged();
+
+  friend class TWinControl;
+  TWinControl* FParent = nullptr;
+  int FLeft = 0, FTop = 0, FWidth = 0, FHeight = 0;
+  std::string FText;
+  bool FEnabled = true;
+  bool FVisible = true;
+  COLORREF FColor = clBtnFace;
+  bool FParentColor = false;
+  std::unique_ptr<TFont> FFont;
+  bool FParentFont = true;
+  std::string FHint;
+};
+
+// A control drawn by its parent, without a window of its own.
+class TGraphicControl : public TControl {
+ public:
+  using TControl::TControl;
+  static const TClassInfo& StaticClassInfo();
+  const TClassInfo& ClassInfo() const override { return StaticClassInfo(); }
+  void Invalidate() override;
+};
+
+}  // namespace velmora
