@@ -5,6 +5,7 @@
 #include "framework/exception.h"
 #include "framework/form_loader.h"
 #include "framework/std_controls.h"
+#include "framework/mask_edit.h"
 #include "framework/timer.h"
 
 namespace velmora {
@@ -53,6 +54,7 @@ TForm::~TForm() {
 void TForm::LoadFromDefinition(std::string_view text) {
   RegisterStandardControls();
   RegisterComponentClass(TTimer::StaticClassInfo());
+  RegisterComponentClass(TMaskEdit::StaticClassInfo());
   ReadFormDefinition(*this, text);
 }
 
@@ -212,6 +214,15 @@ void TForm::WndProc(TMessage& message) {
     case WM_CLOSE:
       Close();
       return;
+    case WM_ACTIVATE:
+      // Like a dialog: the control that had the focus gets it back on activation.
+      if (LOWORD(message.WParam) != WA_INACTIVE && FLastFocus && IsWindow(FLastFocus) && IsChild(FHandle, FLastFocus) &&
+                 IsWindowEnabled(FLastFocus) && IsWindowVisible(FLastFocus)) {
+        ::SetFocus(FLastFocus);
+        message.Result = 0;
+        return;
+      }
+      break;
     default:
       break;
   }

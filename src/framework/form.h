@@ -74,6 +74,7 @@ class TForm : public TWinControl {
   void CreateParams(TCreateParams& params) override;
   void VisibleChanged() override;
   void Loaded() override;
+  void ChildFocused(HWND child) override { FLastFocus = child; }
   virtual void DoCreate();
 
  private:
@@ -86,6 +87,7 @@ class TForm : public TWinControl {
   unsigned FBorderIcons = biSystemMenu | biMinimize | biMaximize;
   int FWantedClientWidth = -1, FWantedClientHeight = -1;
   bool FShownOnce = false;
+  HWND FLastFocus = nullptr;
 };
 
 }  // namespace velmora

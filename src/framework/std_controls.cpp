@@ -28,11 +28,20 @@ void TButtonControl::WndProc(TMessage& message) {
     case WM_LBUTTONDBLCLK:
       TWinControl::WndProc(message);
       // The press took the focus unless the control that had it refused to let go;
-      // then the press is undone so that releasing the mouse clicks nothing.
-      if (FHandle && GetFocus() != FHandle && GetCapture() == FHandle) {
+      // then the press is undone and its release swallowed, so nothing is clicked.
+      if (FHandle && GetFocus() != FHandle) {
+        FPressRefused = true;
         SendMessageA(FHandle, BM_SETSTATE, FALSE, 0);
-        ReleaseCapture();
+        if (GetCapture() == FHandle) ReleaseCapture();
       }
+      return;
+    case WM_LBUTTONUP:
+      if (FPressRefused) {
+        FPressRefused = false;
+        if (GetCapture() == FHandle) ReleaseCapture();
+        return;
+      }
+      TWinControl::WndProc(message);
       return;
     default:
       TWinControl::WndProc(message);

@@ -15,6 +15,9 @@ class TButtonControl : public TWinControl {
   static const TClassInfo& StaticClassInfo();
   const TClassInfo& ClassInfo() const override { return StaticClassInfo(); }
   void WndProc(TMessage& message) override;
+
+ private:
+  bool FPressRefused = false;
 };
 
 class TButton : public TButtonControl {

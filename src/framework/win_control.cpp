@@ -405,6 +405,8 @@ void TWinControl::WndProc(TMessage& message) {
       return;
     case WM_SETFOCUS:
       DefaultHandler(message);
+      if (HWND top = GetAncestor(FHandle, GA_ROOT); top != FHandle)
+        if (TWinControl* window = FromHandle(top)) window->ChildFocused(FHandle);
       if (OnEnter) OnEnter(this);
       return;
     case WM_KILLFOCUS:

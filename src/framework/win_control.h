@@ -88,6 +88,9 @@ class TWinControl : public TControl {
   void VisibleChanged() override;
   void ColorChanged() override;
 
+  // A window of ours inside this top-level window got the focus.
+  virtual void ChildFocused(HWND child) { (void)child; }
+
   // Colours of WM_CTLCOLOR*: text in our font colour, background in our colour.
   virtual void CtlColor(TMessage& message);
   // Paints the controls without a window that sit on this one.
