@@ -73,8 +73,14 @@ void TForm::Loaded() {
   DoCreate();
 }
 
+// An error in OnCreate is shown, and the form lives on.
 void TForm::DoCreate() {
-  if (OnCreate) OnCreate(this);
+  if (!OnCreate) return;
+  try {
+    OnCreate(this);
+  } catch (...) {
+    Application.HandleException();
+  }
 }
 
 void TForm::CreateParams(TCreateParams& params) {
