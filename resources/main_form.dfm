@@ -161,5 +161,12 @@ object Form1: TForm1
       OnClick = N4Click
     end
   end
-@TRAY_ICON_COMPONENT@
+  object cltrycn1: TTrayIcon
+    Hint = '数据库备份'
+    PopupMenu = pm1
+    MinimizeToTray = True
+    CycleIcons = True
+    CycleInterval = 0
+@TRAY_ICON_DATA@
+  end
 end

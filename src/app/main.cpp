@@ -1,31 +1,40 @@
-// velmora.exe entry. Until the main window exists this loads the settings, keeps the
-// start-with-Windows value in step, and offers to run a backup at once.
+// velmora.exe: one instance, the main window restored from its stored form, the
+// message loop; started with Windows it comes up in the tray only.
 #include <windows.h>
+#include <objbase.h>
 
-#include "app/export_job.h"
-#include "app/settings_store.h"
+#include <memory>
+
+#include "app/main_form.h"
 #include "framework/application.h"
 #include "framework/win_string.h"
 
 using namespace velmora;
 
-int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
-  Application.SetTitle("VelmoraV2.1");
-  try {
-    TSettingsStore store(ModuleFileName());
-    store.LoadSettings(BackupSettings);
-    store.ApplyStartWithWindows(BackupSettings.StarUp);
+namespace {
 
-    const std::string summary = "用户名: " + BackupSettings.UserName +
-                                "\r\n服务名: " + BackupSettings.DataBase +
-                                "\r\n备份路径: " + BackupSettings.DataPath +
-                                "\r\n备份时间: " + BackupSettings.ExpTime +
-                                "\r\n\r\n立即备份?";
-    if (Application.ShowMessageBox(summary, {}, MB_YESNO | MB_ICONQUESTION) == IDYES)
-      RunManualBackup();
+const char MutexName[] = "Velmora.Backup.SingleInstance";
+const char AlreadyRunning[] = "备份程序已经运行,请检查任务通知栏或系统进程!!";
+const char Title[] = "VelmoraV2.1";
+
+}  // namespace
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+  // Held, never closed, until the process ends.
+  CreateMutexA(nullptr, TRUE, MutexName);
+  if (GetLastError() == ERROR_ALREADY_EXISTS) {
+    MessageBoxA(nullptr, AlreadyRunning, Title, MB_OK | MB_ICONWARNING);
+    return 0;
+  }
+  CoInitialize(nullptr);  // the folder chooser is a shell dialog
+  Application.SetTitle(Title);
+
+  std::unique_ptr<TForm1> form;
+  try {
+    form = std::make_unique<TForm1>(ModuleFileName());
   } catch (...) {
     Application.HandleException();
     return 1;
   }
-  return 0;
+  return Application.Run(*form);
 }

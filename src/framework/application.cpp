@@ -3,6 +3,8 @@
 
 #include <stdexcept>
 
+#include "framework/form.h"
+
 namespace velmora {
 
 TApplication Application;
@@ -36,6 +38,88 @@ void TApplication::HandleException() {
 int TApplication::ShowMessageBox(const std::string& text, const std::string& caption, UINT flags) {
   const std::string& title = caption.empty() ? FTitle : caption;
   return ::MessageBoxA(DialogOwner(), text.c_str(), title.c_str(), flags);
+}
+
+HWND TApplication::Handle() {
+  if (FHandle && IsWindow(FHandle)) return FHandle;
+  static const bool registered = [] {
+    WNDCLASSA wc{};
+    wc.lpfnWndProc = DefWindowProcA;
+    wc.hInstance = GetModuleHandleA(nullptr);
+    wc.lpszClassName = "VelmoraApplication";
+    return RegisterClassA(&wc) != 0;
+  }();
+  (void)registered;
+  // Owned by a hidden window of its own, so that no taskbar shows it.
+  HWND owner = CreateWindowExA(WS_EX_TOOLWINDOW, "VelmoraApplication", "", WS_POPUP, 0, 0, 0, 0, nullptr,
+                               nullptr, GetModuleHandleA(nullptr), nullptr);
+  FHandle = CreateWindowExA(WS_EX_TOOLWINDOW, "VelmoraApplication", FTitle.c_str(), WS_POPUP, 0, 0, 0, 0,
+                            owner, nullptr, GetModuleHandleA(nullptr), nullptr);
+  ShowWindow(FHandle, SW_SHOWNOACTIVATE);
+  return FHandle;
+}
+
+void TApplication::FormDestroyed(TForm* form) {
+  if (FMainForm != form) return;
+  FMainForm = nullptr;
+  FMainWindow = nullptr;
+}
+
+void TApplication::Minimize() {
+  if (FMainForm) FMainForm->SetWindowState(TWindowState::wsMinimized);
+}
+
+void TApplication::Terminate() {
+  FTerminated = true;
+  PostQuitMessage(0);
+}
+
+bool TApplication::handleMessage(MSG& msg) {
+  if (msg.message == WM_QUIT) {
+    FTerminated = true;
+    return false;
+  }
+  HWND active = GetActiveWindow();
+  TForm* form = dynamic_cast<TForm*>(TWinControl::FromHandle(active));
+  if (form && form->IsDialogKeyMessage(msg)) return true;
+  TranslateMessage(&msg);
+  DispatchMessageA(&msg);
+  return true;
+}
+
+void TApplication::ProcessMessages() {
+  MSG msg;
+  while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    if (!handleMessage(msg)) {
+      PostQuitMessage(static_cast<int>(msg.wParam));
+      return;
+    }
+  }
+}
+
+int TApplication::Run(TForm& form) {
+  FMainForm = &form;
+  FMainWindow = form.Handle();
+  Handle();
+  if (FShowMainForm) {
+    if (form.WindowState() == TWindowState::wsMinimized) {
+      form.SetVisible(true);  // shown minimized: the tray icon may take it away
+    } else {
+      form.Show();
+    }
+  }
+  MSG msg;
+  int code = 0;
+  while (!FTerminated) {
+    const BOOL got = GetMessageA(&msg, nullptr, 0, 0);
+    if (got <= 0) {
+      code = got == 0 ? static_cast<int>(msg.wParam) : 1;
+      break;
+    }
+    handleMessage(msg);
+  }
+  FTerminated = true;
+  return code;
 }
 
 }  // namespace velmora

@@ -13,6 +13,8 @@ namespace velmora {
 // character sorts after "." (so "Disk full" gets one, "保存失败!" does not).
 std::string ErrorBoxText(const std::string& message);
 
+class TForm;
+
 class TApplication {
  public:
   const std::string& Title() const { return FTitle; }
@@ -20,6 +22,27 @@ class TApplication {
 
   HWND MainWindow() const { return FMainWindow; }
   void SetMainWindow(HWND window) { FMainWindow = window; }
+  TForm* MainForm() const { return FMainForm; }
+
+  // The application's own window: visible but of zero size and without a taskbar
+  // entry. A pop-up menu of a program whose main window is hidden needs a visible
+  // window of the program to be the foreground window and own the menu.
+  HWND Handle();
+
+  // Makes `form` the main form and runs the message loop until the program ends; keys
+  // go to the dialog manager of the active form first. A main form whose state is
+  // minimized is minimized instead of shown (a tray icon may then hide it), unless
+  // ShowMainForm was turned off, which keeps it hidden.
+  int Run(TForm& form);
+  bool ShowMainForm() const { return FShowMainForm; }
+  void SetShowMainForm(bool v) { FShowMainForm = v; }
+  void Minimize();
+  // Handles every message waiting in the queue.
+  void ProcessMessages();
+  bool Terminated() const { return FTerminated; }
+  void Terminate();
+  // A form is going: the application forgets it if it was the main form.
+  void FormDestroyed(TForm* form);
 
   // Stop icon, one OK button, titled with the application title.
   void ShowException(const std::exception& error);
@@ -33,8 +56,14 @@ class TApplication {
  private:
   HWND DialogOwner() const;
 
+  bool handleMessage(MSG& msg);
+
   std::string FTitle;
   HWND FMainWindow = nullptr;
+  TForm* FMainForm = nullptr;
+  HWND FHandle = nullptr;
+  bool FShowMainForm = true;
+  bool FTerminated = false;
 };
 
 // The one application object of the process.

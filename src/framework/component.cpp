@@ -37,14 +37,18 @@ TComponent::~TComponent() {
     c->Notification(this, TOperation::opRemove);
   }
   FFreeNotifies.clear();
-  // Owned components go last first, without notifications: the owner is going too.
+  DestroyComponents();
+  if (FOwner) FOwner->RemoveComponent(this);
+}
+
+// Owned components go last first, without notifications: the owner is going too.
+void TComponent::DestroyComponents() {
   while (!FComponents.empty()) {
     TComponent* last = FComponents.back();
     FComponents.pop_back();
     last->FOwner = nullptr;
     delete last;
   }
-  if (FOwner) FOwner->RemoveComponent(this);
 }
 
 void TComponent::Destroying() {

@@ -64,6 +64,13 @@ class TComponent : public TPersistent {
     return false;
   }
 
+  // A stored form places `child` inside this component (a menu takes its items);
+  // false when this component holds no such children.
+  virtual bool AcceptChild(TComponent* child) {
+    (void)child;
+    return false;
+  }
+
   void InsertComponent(TComponent* component);
   void RemoveComponent(TComponent* component);
 
@@ -74,6 +81,9 @@ class TComponent : public TPersistent {
   virtual void Notification(TComponent* component, TOperation operation);
   // Starts destruction: marks this and every owned component as destroying.
   void Destroying();
+  // Frees the owned components. A class whose components use its own parts (a form's
+  // tray icon hooks the form's window procedure) calls this first in its destructor.
+  void DestroyComponents();
 
  private:
   void notifyAll(TComponent* component, TOperation operation);

@@ -47,8 +47,11 @@ TForm::~TForm() {
     try {
       OnDestroy(this);
     } catch (...) {
+      Application.HandleException();
     }
   }
+  DestroyComponents();
+  Application.FormDestroyed(this);
 }
 
 void TForm::LoadFromDefinition(std::string_view text) {

@@ -45,7 +45,10 @@ class Loader {
     component->SetName(definition.Name);
     auto* control = dynamic_cast<TControl*>(component);
     auto* container = dynamic_cast<TWinControl*>(enclosing);
-    if (control && container) control->SetParent(container);
+    if (control && container)
+      control->SetParent(container);
+    else if (enclosing != &FForm)
+      enclosing->AcceptChild(component);
     setProperties(*component, definition);
     for (const TFormObject& child : definition.Children) createChild(child, component);
   }

@@ -239,6 +239,18 @@ void TGroupBox::CreateParams(TCreateParams& params) {
   params.ExStyle |= WS_EX_CONTROLPARENT;
 }
 
+void TGroupBox::WndProc(TMessage& message) {
+  if (message.Msg == WM_ERASEBKGND) {
+    RECT r;
+    GetClientRect(FHandle, &r);
+    GdiBrush back(CreateSolidBrush(ColorToRGB(FColor)));
+    FillRect(reinterpret_cast<HDC>(message.WParam), &r, back);
+    message.Result = 1;
+    return;
+  }
+  TWinControl::WndProc(message);
+}
+
 // ---- label ---------------------------------------------------------------------
 
 TLabel::TLabel(TComponent* owner) : TGraphicControl(owner) {

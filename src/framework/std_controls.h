@@ -104,6 +104,9 @@ class TGroupBox : public TWinControl {
   explicit TGroupBox(TComponent* owner);
   static const TClassInfo& StaticClassInfo();
   const TClassInfo& ClassInfo() const override { return StaticClassInfo(); }
+  // The system's group box leaves its inside to the parent, which clips its children:
+  // the group box fills it with its own colour.
+  void WndProc(TMessage& message) override;
 
  protected:
   void CreateParams(TCreateParams& params) override;

@@ -1,0 +1,116 @@
+// Pop-up menus.
+#include "framework/menus.h"
+
+#include <algorithm>
+
+namespace velmora {
+
+namespace {
+
+UINT nextCommand() {
+  static UINT command = 100;
+  return ++command;
+}
+
+// A built menu, destroyed with the scope.
+class MenuHandle {
+ public:
+  MenuHandle() : FMenu(CreatePopupMenu()) {}
+  ~MenuHandle() {
+    if (FMenu) DestroyMenu(FMenu);
+  }
+  MenuHandle(const MenuHandle&) = delete;
+  MenuHandle& operator=(const MenuHandle&) = delete;
+  HMENU Get() const { return FMenu; }
+
+ private:
+  HMENU FMenu;
+};
+
+}  // namespace
+
+const TClassInfo& TMenuItem::StaticClassInfo() {
+  static const TClassInfo info{
+      "TMenuItem",
+      &TComponent::StaticClassInfo(),
+      {
+          props::String<TMenuItem>("Caption", &TMenuItem::Caption, &TMenuItem::SetCaption),
+          props::Boolean<TMenuItem>("Enabled", &TMenuItem::Enabled, &TMenuItem::SetEnabled),
+          props::Boolean<TMenuItem>("Checked", &TMenuItem::Checked, &TMenuItem::SetChecked),
+          props::Boolean<TMenuItem>("Default", &TMenuItem::Default, &TMenuItem::SetDefault),
+          props::Boolean<TMenuItem>("Visible", &TMenuItem::Visible, &TMenuItem::SetVisible),
+          props::Event<TMenuItem>("OnClick", &TMenuItem::OnClick),
+      },
+      [](TComponent* owner) -> TComponent* { return new TMenuItem(owner); }};
+  return info;
+}
+
+TMenuItem::TMenuItem(TComponent* owner) : TComponent(owner), FCommand(nextCommand()) {}
+
+void TMenuItem::Click() {
+  if (FEnabled && OnClick) OnClick(this);
+}
+
+const TClassInfo& TPopupMenu::StaticClassInfo() {
+  static const TClassInfo info{
+      "TPopupMenu",
+      &TComponent::StaticClassInfo(),
+      {
+          props::Boolean<TPopupMenu>("AutoPopup", &TPopupMenu::AutoPopup, &TPopupMenu::SetAutoPopup),
+          props::Event<TPopupMenu>("OnPopup", &TPopupMenu::OnPopup),
+      },
+      [](TComponent* owner) -> TComponent* { return new TPopupMenu(owner); }};
+  return info;
+}
+
+TPopupMenu::TPopupMenu(TComponent* owner) : TComponent(owner) {}
+
+void TPopupMenu::Add(TMenuItem* item) {
+  if (std::find(FItems.begin(), FItems.end(), item) == FItems.end()) {
+    FItems.push_back(item);
+    item->FreeNotification(this);
+  }
+}
+
+bool TPopupMenu::AcceptChild(TComponent* child) {
+  auto* item = dynamic_cast<TMenuItem*>(child);
+  if (item) Add(item);
+  return item != nullptr;
+}
+
+void TPopupMenu::Notification(TComponent* component, TOperation operation) {
+  TComponent::Notification(component, operation);
+  if (operation != TOperation::opRemove) return;
+  FItems.erase(std::remove(FItems.begin(), FItems.end(), component), FItems.end());
+  if (component == FPopupComponent) FPopupComponent = nullptr;
+}
+
+TMenuItem* TPopupMenu::DefaultItem() const {
+  for (TMenuItem* item : FItems)
+    if (item->Visible() && item->Default()) return item;
+  return nullptr;
+}
+
+TMenuItem* TPopupMenu::Popup(int x, int y, HWND owner) {
+  if (OnPopup) OnPopup(this);
+  MenuHandle menu;
+  for (TMenuItem* item : FItems) {
+    if (!item->Visible()) continue;
+    UINT flags = item->Caption() == "-" ? MF_SEPARATOR : MF_STRING;
+    if (!item->Enabled()) flags |= MF_GRAYED;
+    if (item->Checked()) flags |= MF_CHECKED;
+    AppendMenuA(menu.Get(), flags, item->Command(), item->Caption().c_str());
+    if (item->Default()) SetMenuDefaultItem(menu.Get(), item->Command(), FALSE);
+  }
+  const UINT chosen = static_cast<UINT>(TrackPopupMenu(
+      menu.Get(), TPM_LEFTALIGN | TPM_RIGHTBUTTON | TPM_RETURNCMD | TPM_NONOTIFY, x, y, 0, owner, nullptr));
+  for (TMenuItem* item : FItems) {
+    if (chosen && item->Command() == chosen) {
+      item->Click();
+      return item;
+    }
+  }
+  return nullptr;
+}
+
+}  // namespace velmora

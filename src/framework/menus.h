@@ -1,0 +1,77 @@
+// Pop-up menus with items, restorable from a stored form (items are the menu's child
+// objects there). A menu is built into a system menu each time it opens, so what it
+// shows always follows the items' current captions and states.
+#pragma once
+
+#include <windows.h>
+
+#include <vector>
+
+#include "framework/component.h"
+
+namespace velmora {
+
+class TMenuItem : public TComponent {
+ public:
+  explicit TMenuItem(TComponent* owner);
+  static const TClassInfo& StaticClassInfo();
+  const TClassInfo& ClassInfo() const override { return StaticClassInfo(); }
+
+  std::string Caption() const { return FCaption; }
+  void SetCaption(const std::string& caption) { FCaption = caption; }
+  bool Enabled() const { return FEnabled; }
+  void SetEnabled(bool v) { FEnabled = v; }
+  bool Checked() const { return FChecked; }
+  void SetChecked(bool v) { FChecked = v; }
+  bool Default() const { return FDefault; }
+  void SetDefault(bool v) { FDefault = v; }
+  bool Visible() const { return FVisible; }
+  void SetVisible(bool v) { FVisible = v; }
+  // The command id the item has in a built menu.
+  UINT Command() const { return FCommand; }
+
+  // Raises OnClick when the item is enabled.
+  virtual void Click();
+  TNotifyEvent OnClick;
+
+ private:
+  std::string FCaption;
+  bool FEnabled = true, FChecked = false, FDefault = false, FVisible = true;
+  UINT FCommand;
+};
+
+class TPopupMenu : public TComponent {
+ public:
+  explicit TPopupMenu(TComponent* owner);
+  static const TClassInfo& StaticClassInfo();
+  const TClassInfo& ClassInfo() const override { return StaticClassInfo(); }
+
+  const std::vector<TMenuItem*>& Items() const { return FItems; }
+  void Add(TMenuItem* item);
+  bool AcceptChild(TComponent* child) override;
+
+  bool AutoPopup() const { return FAutoPopup; }
+  void SetAutoPopup(bool v) { FAutoPopup = v; }
+  // The component that opened the menu last (the tray icon, for the tray menu).
+  TComponent* PopupComponent() const { return FPopupComponent; }
+  void SetPopupComponent(TComponent* component) { FPopupComponent = component; }
+
+  // The default item nearest the top, if any.
+  TMenuItem* DefaultItem() const;
+
+  // Opens the menu at (x, y) in screen coordinates, owned by `owner`, and clicks the
+  // chosen item once the menu is closed. Returns the chosen item, or null.
+  TMenuItem* Popup(int x, int y, HWND owner);
+
+  TNotifyEvent OnPopup;
+
+ protected:
+  void Notification(TComponent* component, TOperation operation) override;
+
+ private:
+  std::vector<TMenuItem*> FItems;
+  bool FAutoPopup = true;
+  TComponent* FPopupComponent = nullptr;
+};
+
+}  // namespace velmora

@@ -1,0 +1,115 @@
+// Simple timers and their shared hidden window.
+#include "tray/simple_timer.h"
+
+#include "framework/application.h"
+
+namespace velmora {
+
+namespace {
+const char HandlerClassName[] = "VelmoraSimpleTimerWindow";
+}
+
+TSimpleTimerHandler::TSimpleTimerHandler() {
+  WNDCLASSA wc{};
+  wc.lpfnWndProc = WindowProc;
+  wc.hInstance = GetModuleHandleA(nullptr);
+  wc.lpszClassName = HandlerClassName;
+  RegisterClassA(&wc);  // a second registration fails harmlessly
+  FWindow = CreateWindowExA(0, HandlerClassName, "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
+                            GetModuleHandleA(nullptr), nullptr);
+}
+
+TSimpleTimerHandler::~TSimpleTimerHandler() {
+  if (FWindow) DestroyWindow(FWindow);
+}
+
+void TSimpleTimerHandler::Register(TSimpleTimer* timer) {
+  if (!FInstance) FInstance = new TSimpleTimerHandler();
+  ++FInstance->FRefCount;
+  FInstance->FTimers.insert(timer);
+}
+
+void TSimpleTimerHandler::Unregister(TSimpleTimer* timer) {
+  if (!FInstance) return;
+  FInstance->FTimers.erase(timer);
+  if (FInstance->FRefCount > 0) --FInstance->FRefCount;
+  if (FInstance->FRefCount == 0) {
+    delete FInstance;
+    FInstance = nullptr;
+  }
+}
+
+LRESULT CALLBACK TSimpleTimerHandler::WindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
+  if (msg == WM_TIMER && FInstance) {
+    auto* timer = reinterpret_cast<TSimpleTimer*>(wParam);
+    if (FInstance->FTimers.count(timer)) {
+      try {
+        timer->tick();
+      } catch (...) {
+        Application.HandleException();
+      }
+    }
+    return 0;
+  }
+  return DefWindowProcA(window, msg, wParam, lParam);
+}
+
+TSimpleTimer::TSimpleTimer() : TSimpleTimer(1000, nullptr) {}
+
+TSimpleTimer::TSimpleTimer(unsigned interval, TNotifyEvent onTimer)
+    : FId(reinterpret_cast<UINT_PTR>(this)), FInterval(interval) {
+  SetOnTimer(std::move(onTimer));
+  TSimpleTimerHandler::Register(this);
+}
+
+TSimpleTimer::~TSimpleTimer() {
+  if (FActive) Stop(true);
+  TSimpleTimerHandler::Unregister(this);
+}
+
+bool TSimpleTimer::Start() {
+  if (FInterval == 0) return false;
+  if (FActive) Stop(true);
+  TSimpleTimerHandler* handler = TSimpleTimerHandler::Instance();
+  if (!handler || !SetTimer(handler->Window(), FId, FInterval, nullptr)) return false;
+  FActive = true;
+  ++handler->FActiveTimers;
+  return true;
+}
+
+bool TSimpleTimer::Stop(bool disable) {
+  if (disable) FActive = false;
+  TSimpleTimerHandler* handler = TSimpleTimerHandler::Instance();
+  const bool killed = handler && KillTimer(handler->Window(), FId);
+  if (killed && handler->FActiveTimers > 0) --handler->FActiveTimers;
+  return killed;
+}
+
+void TSimpleTimer::SetActive(bool active) {
+  if (active)
+    Start();
+  else
+    Stop(true);
+}
+
+void TSimpleTimer::SetInterval(unsigned interval) {
+  if (interval == FInterval) return;
+  FInterval = interval;
+  if (!FActive) return;
+  if (interval != 0)
+    Start();
+  else
+    Stop(false);
+}
+
+void TSimpleTimer::SetOnTimer(TNotifyEvent onTimer) {
+  FOnTimer = std::move(onTimer);
+  if (!FOnTimer && FActive) Stop(false);
+}
+
+void TSimpleTimer::tick() {
+  if (OneShot) Stop(true);
+  if (FOnTimer) FOnTimer(this);
+}
+
+}  // namespace velmora

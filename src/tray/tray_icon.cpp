@@ -1,0 +1,554 @@
+// The tray icon component and its shared hidden window.
+#include "tray/tray_icon.h"
+
+#include <commctrl.h>
+#include <shlwapi.h>
+
+#include <cstring>
+
+#include "framework/application.h"
+#include "framework/form.h"
+
+namespace velmora {
+
+namespace {
+
+const char HandlerClassName[] = "VelmoraTrayIconWindow";
+
+// The shell reads the record up to the balloon fields: the 64-bit layout of the record
+// the shell has known since version 5 (488 bytes in a 32-bit program).
+constexpr DWORD IconDataSize = NOTIFYICONDATAA_V2_SIZE;
+
+UINT registerTaskbarCreated() {
+  HMODULE comctl = LoadLibraryA("comctl32.dll");
+  if (!comctl) return 0;
+  UINT message = 0;
+  auto getVersion = reinterpret_cast<DLLGETVERSIONPROC>(
+      reinterpret_cast<void*>(GetProcAddress(comctl, "DllGetVersion")));
+  DLLVERSIONINFO version{};
+  version.cbSize = sizeof(version);
+  if (getVersion && SUCCEEDED(getVersion(&version)) &&
+      (version.dwMajorVersion > 4 || (version.dwMajorVersion == 4 && version.dwMinorVersion >= 71)))
+    message = RegisterWindowMessageA("TaskbarCreated");
+  FreeLibrary(comctl);
+  return message;
+}
+
+TShiftState keyboardShift() {
+  TShiftState shift = 0;
+  if (GetAsyncKeyState(VK_SHIFT) < 0) shift |= ssShift;
+  if (GetAsyncKeyState(VK_CONTROL) < 0) shift |= ssCtrl;
+  if (GetAsyncKeyState(VK_MENU) < 0) shift |= ssAlt;
+  return shift;
+}
+
+// At most `limit` bytes of narrow text, never cutting a double-byte character.
+std::string cutText(const std::string& text, std::size_t limit) {
+  std::size_t end = 0;
+  while (end < text.size()) {
+    const std::size_t width = IsDBCSLeadByte(static_cast<BYTE>(text[end])) && end + 1 < text.size() ? 2 : 1;
+    if (end + width > limit) break;
+    end += width;
+  }
+  return text.substr(0, end);
+}
+
+}  // namespace
+
+UINT TaskbarCreatedMessage() {
+  static const UINT message = registerTaskbarCreated();
+  return message;
+}
+
+// ---- handler ------------------------------------------------------------------------
+
+TTrayIconHandler::TTrayIconHandler() {
+  WNDCLASSA wc{};
+  wc.lpfnWndProc = WindowProc;
+  wc.hInstance = GetModuleHandleA(nullptr);
+  wc.lpszClassName = HandlerClassName;
+  RegisterClassA(&wc);
+  FWindow = CreateWindowExA(0, HandlerClassName, "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
+                            GetModuleHandleA(nullptr), nullptr);
+}
+
+TTrayIconHandler::~TTrayIconHandler() {
+  if (FWindow) DestroyWindow(FWindow);
+}
+
+void TTrayIconHandler::Register(TTrayIcon* icon) {
+  if (!FInstance) FInstance = new TTrayIconHandler();
+  ++FInstance->FRefCount;
+  FInstance->FIcons.insert(icon);
+}
+
+void TTrayIconHandler::Unregister(TTrayIcon* icon) {
+  if (!FInstance) return;
+  FInstance->FIcons.erase(icon);
+  if (FInstance->FRefCount > 0) --FInstance->FRefCount;
+  if (FInstance->FRefCount == 0) {
+    delete FInstance;
+    FInstance = nullptr;
+  }
+}
+
+LRESULT CALLBACK TTrayIconHandler::WindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
+  switch (msg) {
+    case WM_TRAYNOTIFY:
+      if (FInstance) {
+        for (TTrayIcon* icon : FInstance->FIcons) {
+          if (icon->IconId() != static_cast<UINT>(wParam)) continue;
+          try {
+            icon->handleNotify(static_cast<UINT>(lParam));
+          } catch (...) {
+            Application.HandleException();
+          }
+          break;
+        }
+      }
+      return 0;
+    // The hidden window survives attempts to close it and never objects to the
+    // system shutting down or the user logging off.
+    case WM_DESTROY:
+    case WM_NCDESTROY:
+    case WM_CLOSE:
+    case WM_QUIT:
+    case WM_QUERYENDSESSION:
+    case WM_ENDSESSION:
+      return 1;
+    default:
+      return DefWindowProcA(window, msg, wParam, lParam);
+  }
+}
+
+// ---- the component ----------------------------------------------------------------
+
+struct TTrayIcon::HookState {
+  TTrayIcon* Icon;  // null once the tray icon is gone: the hook only passes messages on
+  TWndMethod Previous;
+};
+
+
+const TClassInfo& TTrayIcon::StaticClassInfo() {
+  static const TClassInfo info{
+      "TTrayIcon",
+      &TComponent::StaticClassInfo(),
+      {
+          props::Boolean<TTrayIcon>("DesignPreview", &TTrayIcon::DesignPreview, &TTrayIcon::SetDesignPreview),
+          props::Object<TTrayIcon, TImageList>("IconList", &TTrayIcon::IconList, &TTrayIcon::SetIconList),
+          props::Boolean<TTrayIcon>("CycleIcons", &TTrayIcon::CycleIcons, &TTrayIcon::SetCycleIcons),
+          props::Integer<TTrayIcon, unsigned>("CycleInterval", &TTrayIcon::CycleInterval, &TTrayIcon::SetCycleInterval),
+          props::Boolean<TTrayIcon>("Enabled", &TTrayIcon::Enabled, &TTrayIcon::SetEnabled),
+          props::String<TTrayIcon>("Hint", &TTrayIcon::Hint, &TTrayIcon::SetHint),
+          props::Boolean<TTrayIcon>("ShowHint", &TTrayIcon::ShowHint, &TTrayIcon::SetShowHint),
+          props::Object<TTrayIcon, TIcon>("Icon", &TTrayIcon::Icon, &TTrayIcon::SetIcon),
+          props::Boolean<TTrayIcon>("IconVisible", &TTrayIcon::IconVisible, &TTrayIcon::SetIconVisible),
+          props::Integer<TTrayIcon, int>("IconIndex", &TTrayIcon::IconIndex, &TTrayIcon::SetIconIndex),
+          props::Object<TTrayIcon, TPopupMenu>("PopupMenu", &TTrayIcon::PopupMenu, &TTrayIcon::SetPopupMenu),
+          props::Boolean<TTrayIcon>("LeftPopup", &TTrayIcon::LeftPopup, &TTrayIcon::SetLeftPopup),
+          props::Boolean<TTrayIcon>("WantEnterExitEvents", &TTrayIcon::WantEnterExitEvents,
+                                    &TTrayIcon::SetWantEnterExitEvents),
+          props::Boolean<TTrayIcon>("MinimizeToTray", &TTrayIcon::MinimizeToTray, &TTrayIcon::SetMinimizeToTray),
+          props::Event<TTrayIcon>("OnClick", &TTrayIcon::OnClick),
+          props::Event<TTrayIcon>("OnDblClick", &TTrayIcon::OnDblClick),
+          props::Event<TTrayIcon>("OnMouseEnter", &TTrayIcon::OnMouseEnter),
+          props::Event<TTrayIcon>("OnMouseExit", &TTrayIcon::OnMouseExit),
+          props::Event<TTrayIcon>("OnMinimizeToTray", &TTrayIcon::OnMinimizeToTray),
+          props::Event<TTrayIcon>("OnBalloonHintShow", &TTrayIcon::OnBalloonHintShow),
+          props::Event<TTrayIcon>("OnBalloonHintHide", &TTrayIcon::OnBalloonHintHide),
+          props::Event<TTrayIcon>("OnBalloonHintTimeout", &TTrayIcon::OnBalloonHintTimeout),
+          props::Event<TTrayIcon>("OnBalloonHintClick", &TTrayIcon::OnBalloonHintClick),
+          props::Event<TTrayIcon>("OnMouseDown", &TTrayIcon::OnMouseDown),
+          props::Event<TTrayIcon>("OnMouseUp", &TTrayIcon::OnMouseUp),
+          props::Event<TTrayIcon>("OnMouseMove", &TTrayIcon::OnMouseMove),
+          props::Event<TTrayIcon>("OnCycle", &TTrayIcon::OnCycle),
+          props::Event<TTrayIcon>("OnStartup", &TTrayIcon::OnStartup),
+      },
+      [](TComponent* owner) -> TComponent* { return new TTrayIcon(owner); }};
+  return info;
+}
+
+TTrayIcon::TTrayIcon(TComponent* owner) : TComponent(owner) {
+  TTrayIconHandler::Register(this);
+  FStartupPending = true;
+  FEnabled = true;
+  FShowHint = true;
+  FIcon = std::make_unique<TIcon>();
+  FIcon->OnChange = [this] { RefreshTrayIcon(); };
+  FIconData.cbSize = IconDataSize;
+  FIconData.hWnd = TTrayIconHandler::Instance()->Window();
+  FIconData.uID = IconId();
+  FIconData.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
+  FIconData.uCallbackMessage = WM_TRAYNOTIFY;
+  FCycleTimer = std::make_unique<TSimpleTimer>(1000, [this](TObjectSender) { cycleTick(); });
+  FClickTimer = std::make_unique<TSimpleTimer>(1000, [this](TObjectSender) { clickTick(); });
+  FExitTimer = std::make_unique<TSimpleTimer>(20, [this](TObjectSender) { exitTick(); });
+  FMouseOutside = true;
+  TaskbarCreatedMessage();
+  installOwnerHook();
+}
+
+TTrayIcon::~TTrayIcon() {
+  Destroying();
+  SetIconVisible(false);
+  FDesignPreview = false;
+  FCycleTimer.reset();
+  FClickTimer.reset();
+  FExitTimer.reset();
+  FIcon->OnChange = nullptr;
+  FIcon.reset();
+  removeOwnerHook();
+  TTrayIconHandler::Unregister(this);
+}
+
+TWinControl* TTrayIcon::ownerControl() const { return dynamic_cast<TWinControl*>(Owner()); }
+
+// The owner's window is both the application's window and the owner's window here:
+// one hook in front of its WindowProc serves the rules of both.
+void TTrayIcon::installOwnerHook() {
+  TWinControl* owner = ownerControl();
+  if (!owner) return;
+  FHook = std::make_shared<HookState>(HookState{this, owner->WindowProc});
+  std::shared_ptr<HookState> state = FHook;
+  owner->WindowProc = [state](TMessage& m) {
+    if (state->Icon)
+      state->Icon->ownerMessage(m, state->Previous);
+    else
+      state->Previous(m);
+  };
+  FHook->Icon = this;
+}
+
+// Puts the previous procedure back while ours is still in front; otherwise ours stays
+// in the chain as a plain pass-through.
+void TTrayIcon::removeOwnerHook() {
+  if (!FHook) return;
+  TWinControl* owner = ownerControl();
+  FHook->Icon = nullptr;
+  if (owner) {
+    // Our procedure is in front when calling it reaches Previous directly: compare by
+    // a probe message that only the pass-through answers.
+    TMessage probe{WM_NULL, 0x7E57, 0x7E57, 0};
+    bool front = false;
+    TWndMethod previous = FHook->Previous;
+    FHook->Previous = [&front, previous](TMessage& m) {
+      if (m.Msg == WM_NULL && m.WParam == 0x7E57 && m.LParam == 0x7E57) {
+        front = true;
+        return;
+      }
+      previous(m);
+    };
+    owner->WindowProc(probe);
+    FHook->Previous = previous;
+    if (front) owner->WindowProc = previous;
+  }
+  FHook.reset();
+}
+
+void TTrayIcon::ownerMessage(TMessage& m, const std::function<void(TMessage&)>& next) {
+  TWinControl* owner = ownerControl();
+  const UINT taskbarCreated = TaskbarCreatedMessage();
+  // As the application's window.
+  if (m.Msg == WM_SIZE && m.WParam == SIZE_MINIMIZED) {
+    if (FMinimizeToTray) DoHideToTray();
+  } else if (m.Msg == WM_SYSCOMMAND && (m.WParam & 0xFFF0) == SC_RESTORE) {
+    if (TForm* main = Application.MainForm()) main->SetVisible(true);
+  } else if (taskbarCreated && m.Msg == taskbarCreated) {
+    if (FIconVisible) AddToTray();
+  } else if (m.Msg == WM_WINDOWPOSCHANGED && FStartupPending && Application.MainForm()) {
+    FStartupPending = false;  // the main form is never an MDI parent here
+  }
+  // As the owner's window.
+  if (m.Msg == WM_SHOWWINDOW && m.WParam == 1 && m.LParam == 0) {
+    SetForegroundWindow(Application.Handle());
+    if (owner && owner->WindowHandle()) SetForegroundWindow(owner->WindowHandle());
+  } else if ((m.Msg == WM_SHOWWINDOW && m.WParam == 0 && m.LParam == SW_PARENTCLOSING && !Application.Terminated()) ||
+             (m.Msg == WM_SYSCOMMAND && (m.WParam & 0xFFF0) == SC_MINIMIZE)) {
+    if (FMinimizeToTray && OnMinimizeToTray) {
+      OnMinimizeToTray(this);
+      DoHideToTray();
+      m.Result = 1;
+      return;
+    }
+  }
+  next(m);
+}
+
+void TTrayIcon::Loaded() {
+  TComponent::Loaded();
+  if (ownerControl()) {
+    bool showMainForm = true;
+    if (OnStartup) OnStartup(this, showMainForm);
+    if (!showMainForm) {
+      Application.SetShowMainForm(false);
+      HideMainWindow();
+    }
+  }
+  RefreshTrayIcon();
+  if (FIconVisible)
+    AddToTray();
+  else
+    RemoveFromTray();
+  applyCycleIcons();
+  SetWantEnterExitEvents(FWantEnterExitEvents);
+  FIconData.uVersion = 0;
+  shellCall(NIM_SETVERSION);
+}
+
+void TTrayIcon::Notification(TComponent* component, TOperation operation) {
+  TComponent::Notification(component, operation);
+  if (operation != TOperation::opRemove) return;
+  if (component == FIconList) {
+    FIconList = nullptr;
+    FIconIndex = 0;
+  }
+  if (component == FPopupMenu) FPopupMenu = nullptr;
+}
+
+// ---- properties ---------------------------------------------------------------------
+
+void TTrayIcon::SetIconList(TImageList* list) {
+  FIconList = list;
+  if (list) list->FreeNotification(this);
+  SetIconIndex(0);
+}
+
+void TTrayIcon::SetCycleIcons(bool v) {
+  FCycleIcons = v;
+  if (!IsLoading()) applyCycleIcons();
+}
+
+void TTrayIcon::applyCycleIcons() {
+  if (FCycleIcons) {
+    SetIconIndex(0);
+    FCycleTimer->SetInterval(FCycleInterval);
+    FCycleTimer->SetActive(true);  // an interval of 0 cannot start: nothing cycles
+  } else {
+    FCycleTimer->SetActive(false);
+  }
+}
+
+void TTrayIcon::SetCycleInterval(unsigned ms) {
+  FCycleInterval = ms;
+  SetCycleIcons(FCycleIcons);
+}
+
+void TTrayIcon::SetHint(const std::string& hint) {
+  FHint = hint;
+  RefreshTrayIcon();
+}
+
+void TTrayIcon::SetShowHint(bool v) {
+  FShowHint = v;
+  RefreshTrayIcon();
+}
+
+void TTrayIcon::SetIcon(TIcon* icon) {
+  if (icon && icon != FIcon.get()) FIcon->AssignQuietly(*icon);
+  RefreshTrayIcon();
+}
+
+void TTrayIcon::SetIconVisible(bool v) {
+  if (IsLoading()) {
+    FIconVisible = v;  // applied once loading is done
+    return;
+  }
+  if (v)
+    AddToTray();
+  else
+    RemoveFromTray();
+}
+
+void TTrayIcon::SetIconIndex(int index) {
+  if (FIconList) {
+    FIconIndex = index >= FIconList->Count() ? FIconList->Count() - 1 : index;
+    if (FIconIndex >= 0) {
+      TIcon copy;
+      if (FIconList->GetIcon(FIconIndex, copy)) FIcon->AssignQuietly(copy);
+    }
+  } else {
+    FIconIndex = 0;
+  }
+  RefreshTrayIcon();
+}
+
+void TTrayIcon::SetPopupMenu(TPopupMenu* menu) {
+  FPopupMenu = menu;
+  if (menu) menu->FreeNotification(this);
+}
+
+void TTrayIcon::SetWantEnterExitEvents(bool v) {
+  FWantEnterExitEvents = v;
+  FExitTimer->SetActive(v);
+}
+
+bool TTrayIcon::ReadBinaryProperty(const std::string& name, const std::vector<std::uint8_t>& bytes) {
+  if (!SameText(name, "Icon.Data")) return false;
+  FIcon->LoadFromIcoBytes(bytes);
+  return true;
+}
+
+// ---- the shell ----------------------------------------------------------------------
+
+bool TTrayIcon::FillIconData() {
+  FIconData.hIcon = FIcon ? FIcon->Handle() : nullptr;
+  const std::string tip = !FHint.empty() && FShowHint ? cutText(FHint, 127) : std::string();
+  std::memset(FIconData.szTip, 0, sizeof(FIconData.szTip));
+  std::memcpy(FIconData.szTip, tip.data(), tip.size());
+  return true;
+}
+
+bool TTrayIcon::shellCall(DWORD message) { return Shell_NotifyIconA(message, &FIconData) != FALSE; }
+
+bool TTrayIcon::AddToTray() {
+  if (!FInPreview) FIconVisible = true;
+  FillIconData();
+  return shellCall(NIM_ADD);
+}
+
+bool TTrayIcon::RemoveFromTray() {
+  if (!FInPreview) FIconVisible = false;
+  FillIconData();
+  return shellCall(NIM_DELETE);
+}
+
+bool TTrayIcon::RefreshTrayIcon() {
+  if (IsDestroying() && !FIcon) return false;
+  FillIconData();
+  return shellCall(NIM_MODIFY);
+}
+
+void TTrayIcon::PopupAtCursor() {
+  POINT cursor{};
+  if (!FPopupMenu || !FPopupMenu->AutoPopup() || !GetCursorPos(&cursor)) return;
+  HWND app = Application.Handle();
+  SetForegroundWindow(app);
+  Application.ProcessMessages();
+  FPopupMenu->SetPopupComponent(this);
+  FPopupMenu->Popup(cursor.x, cursor.y, app);
+  PostMessageA(app, WM_NULL, 0, 0);
+  if (TWinControl* owner = ownerControl(); owner && owner->WindowHandle())
+    PostMessageA(owner->WindowHandle(), WM_NULL, 0, 0);
+}
+
+void TTrayIcon::DoHideToTray() {
+  HideMainWindow();
+  SetIconVisible(true);
+}
+
+void TTrayIcon::HideMainWindow() {
+  if (!ownerControl() || !Application.MainForm()) return;
+  Application.MainForm()->SetVisible(false);
+  HideTaskbarEntry();
+}
+
+void TTrayIcon::HideTaskbarEntry() {
+  HWND main = Application.MainWindow();
+  if (main && IsWindowVisible(main)) ShowWindow(main, SW_HIDE);
+}
+
+// ---- notifications ------------------------------------------------------------------
+
+void TTrayIcon::handleNotify(UINT mouseMessage) {
+  POINT cursor{};
+  GetCursorPos(&cursor);
+  const TShiftState keys = keyboardShift();
+  const int x = cursor.x, y = cursor.y;
+  switch (mouseMessage) {
+    case 0x402: if (OnBalloonHintShow) OnBalloonHintShow(this); return;
+    case 0x403: if (OnBalloonHintHide) OnBalloonHintHide(this); return;
+    case 0x404: if (OnBalloonHintTimeout) OnBalloonHintTimeout(this); return;
+    case 0x405: if (OnBalloonHintClick) OnBalloonHintClick(this); return;
+    default: break;
+  }
+  if (!FEnabled) return;
+  switch (mouseMessage) {
+    case WM_MOUSEMOVE:
+      if (FWantEnterExitEvents && FMouseOutside) {
+        RaiseMouseEnter();
+        FMouseOutside = false;
+      }
+      RaiseMouseMove(keys, x, y);
+      FLastCursor = cursor;
+      break;
+    case WM_LBUTTONDOWN:
+      if (OnDblClick) {
+        FClickTimer->SetInterval(GetDoubleClickTime());
+        FClickTimer->SetActive(true);
+      }
+      RaiseMouseDown(TMouseButton::mbLeft, keys | ssLeft, x, y);
+      FLeftDown = true;
+      if (FLeftPopup) PopupAtCursor();
+      break;
+    case WM_LBUTTONUP:
+      if (FLeftDown) FClickPending = true;
+      if (FLeftDown && !FClickTimer->Active()) {
+        FLeftDown = false;
+        FClickPending = false;
+        RaiseClick();
+      }
+      FLeftDown = false;
+      RaiseMouseUp(TMouseButton::mbLeft, keys | ssLeft, x, y);
+      break;
+    case WM_LBUTTONDBLCLK:
+      FClickPending = false;
+      FDblClicked = true;
+      RaiseDblClick();
+      if (FPopupMenu && FPopupMenu->AutoPopup() && !FLeftPopup)
+        if (TMenuItem* item = FPopupMenu->DefaultItem()) item->Click();
+      break;
+    case WM_RBUTTONDOWN:
+      RaiseMouseDown(TMouseButton::mbRight, keys | ssRight, x, y);
+      PopupAtCursor();
+      break;
+    case WM_RBUTTONUP:
+      RaiseMouseUp(TMouseButton::mbRight, keys | ssRight, x, y);
+      break;
+    case WM_MBUTTONDOWN:
+      RaiseMouseDown(TMouseButton::mbMiddle, keys | ssMiddle, x, y);
+      break;
+    case WM_MBUTTONUP:
+      RaiseMouseUp(TMouseButton::mbMiddle, keys | ssMiddle, x, y);
+      break;
+    default:
+      break;
+  }
+}
+
+// The wait for a second click is over: the click counts unless a double-click came.
+// The pending mark is cleared too, so a later press held past the wait is no click.
+void TTrayIcon::clickTick() {
+  FClickTimer->SetActive(false);
+  if (FClickPending && !FDblClicked) RaiseClick();
+  FClickPending = false;
+  FDblClicked = false;
+}
+
+void TTrayIcon::exitTick() {
+  POINT cursor{};
+  GetCursorPos(&cursor);
+  if (!FMouseOutside && (cursor.x != FLastCursor.x || cursor.y != FLastCursor.y)) {
+    FMouseOutside = true;
+    RaiseMouseExit();
+  }
+}
+
+void TTrayIcon::cycleTick() {
+  if (!FIconList) return;
+  TIcon copy;
+  if (FIconList->GetIcon(FIconIndex, copy)) FIcon->AssignQuietly(copy);
+  const int next = FIconIndex >= FIconList->Count() - 1 ? 0 : FIconIndex + 1;
+  RaiseCycle(next);
+  SetIconIndex(next);
+}
+
+void TTrayIcon::RaiseClick() { if (OnClick) OnClick(this); }
+void TTrayIcon::RaiseDblClick() { if (OnDblClick) OnDblClick(this); }
+void TTrayIcon::RaiseCycle(int nextIndex) { if (OnCycle) OnCycle(this, nextIndex); }
+void TTrayIcon::RaiseMouseDown(TMouseButton b, TShiftState s, int x, int y) { if (OnMouseDown) OnMouseDown(this, b, s, x, y); }
+void TTrayIcon::RaiseMouseUp(TMouseButton b, TShiftState s, int x, int y) { if (OnMouseUp) OnMouseUp(this, b, s, x, y); }
+void TTrayIcon::RaiseMouseMove(TShiftState s, int x, int y) { if (OnMouseMove) OnMouseMove(this, s, x, y); }
+void TTrayIcon::RaiseMouseEnter() { if (OnMouseEnter) OnMouseEnter(this); }
+void TTrayIcon::RaiseMouseExit() { if (OnMouseExit) OnMouseExit(this); }
+
+}  // namespace velmora
