@@ -16,6 +16,9 @@ CHECKS=0
 
 # A fresh folder with the program and the stand-in exp; the record of exp's runs.
 setup_instance() {
+  # Nothing of an earlier run stays: no program, no stale desktop.
+  wineserver -k 2>/dev/null || true
+  wineserver -w 2>/dev/null || true
   INSTANCE="$BUILD/e2e/$1"
   rm -rf "$INSTANCE"
   mkdir -p "$INSTANCE"
