@@ -97,9 +97,13 @@ void TApplication::ProcessMessages() {
   }
 }
 
-int TApplication::Run(TForm& form) {
+void TApplication::SetMainForm(TForm& form) {
   FMainForm = &form;
   FMainWindow = form.Handle();
+}
+
+int TApplication::Run(TForm& form) {
+  SetMainForm(form);
   Handle();
   if (FShowMainForm) {
     if (form.WindowState() == TWindowState::wsMinimized) {

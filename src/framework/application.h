@@ -23,6 +23,7 @@ class TApplication {
   HWND MainWindow() const { return FMainWindow; }
   void SetMainWindow(HWND window) { FMainWindow = window; }
   TForm* MainForm() const { return FMainForm; }
+  void SetMainForm(TForm& form);
 
   // The application's own window: visible but of zero size and without a taskbar
   // entry. A pop-up menu of a program whose main window is hidden needs a visible

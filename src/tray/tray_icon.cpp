@@ -123,10 +123,6 @@ LRESULT CALLBACK TTrayIconHandler::WindowProc(HWND window, UINT msg, WPARAM wPar
 
 // ---- the component ----------------------------------------------------------------
 
-struct TTrayIcon::HookState {
-  TTrayIcon* Icon;  // null once the tray icon is gone: the hook only passes messages on
-  TWndMethod Previous;
-};
 
 
 const TClassInfo& TTrayIcon::StaticClassInfo() {
@@ -203,46 +199,39 @@ TTrayIcon::~TTrayIcon() {
 
 TWinControl* TTrayIcon::ownerControl() const { return dynamic_cast<TWinControl*>(Owner()); }
 
+// The procedure put in front of the owner's WindowProc; its type tells whether the
+// procedure in front is still ours.
+struct TrayHookProc {
+  std::shared_ptr<TTrayIcon::HookState> State;
+  void operator()(TMessage& m) const;
+};
+
 // The owner's window is both the application's window and the owner's window here:
 // one hook in front of its WindowProc serves the rules of both.
 void TTrayIcon::installOwnerHook() {
   TWinControl* owner = ownerControl();
   if (!owner) return;
   FHook = std::make_shared<HookState>(HookState{this, owner->WindowProc});
-  std::shared_ptr<HookState> state = FHook;
-  owner->WindowProc = [state](TMessage& m) {
-    if (state->Icon)
-      state->Icon->ownerMessage(m, state->Previous);
-    else
-      state->Previous(m);
-  };
-  FHook->Icon = this;
+  owner->WindowProc = TrayHookProc{FHook};
 }
 
 // Puts the previous procedure back while ours is still in front; otherwise ours stays
 // in the chain as a plain pass-through.
 void TTrayIcon::removeOwnerHook() {
   if (!FHook) return;
-  TWinControl* owner = ownerControl();
   FHook->Icon = nullptr;
-  if (owner) {
-    // Our procedure is in front when calling it reaches Previous directly: compare by
-    // a probe message that only the pass-through answers.
-    TMessage probe{WM_NULL, 0x7E57, 0x7E57, 0};
-    bool front = false;
-    TWndMethod previous = FHook->Previous;
-    FHook->Previous = [&front, previous](TMessage& m) {
-      if (m.Msg == WM_NULL && m.WParam == 0x7E57 && m.LParam == 0x7E57) {
-        front = true;
-        return;
-      }
-      previous(m);
-    };
-    owner->WindowProc(probe);
-    FHook->Previous = previous;
-    if (front) owner->WindowProc = previous;
+  if (TWinControl* owner = ownerControl()) {
+    const auto* front = owner->WindowProc.target<TrayHookProc>();
+    if (front && front->State == FHook) owner->WindowProc = FHook->Previous;
   }
   FHook.reset();
+}
+
+void TrayHookProc::operator()(TMessage& m) const {
+  if (State->Icon)
+    State->Icon->ownerMessage(m, State->Previous);
+  else
+    State->Previous(m);
 }
 
 void TTrayIcon::ownerMessage(TMessage& m, const std::function<void(TMessage&)>& next) {

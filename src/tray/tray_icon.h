@@ -113,6 +113,13 @@ class TTrayIcon : public TComponent {
   // The icon data of an .ico file, stored with the form.
   bool ReadBinaryProperty(const std::string& name, const std::vector<std::uint8_t>& bytes) override;
 
+  // The hook on the owner's WindowProc: shared with the procedure it put in front, so
+  // that procedure stays valid (as a pass-through) if it cannot be taken out.
+  struct HookState {
+    TTrayIcon* Icon;
+    std::function<void(TMessage&)> Previous;
+  };
+
   // The timers, for the tests' eyes.
   const TSimpleTimer& CycleTimer() const { return *FCycleTimer; }
   const TSimpleTimer& ClickTimer() const { return *FClickTimer; }
@@ -139,6 +146,7 @@ class TTrayIcon : public TComponent {
   void clickTick();
   void exitTick();
   void applyCycleIcons();
+  friend struct TrayHookProc;
   void ownerMessage(TMessage& message, const std::function<void(TMessage&)>& next);
   void installOwnerHook();
   void removeOwnerHook();
@@ -165,7 +173,6 @@ class TTrayIcon : public TComponent {
   bool FMouseOutside = true, FStartupPending = true, FInPreview = false;
   POINT FLastCursor{};
   NOTIFYICONDATAA FIconData{};
-  struct HookState;
   std::shared_ptr<HookState> FHook;
 };
 
