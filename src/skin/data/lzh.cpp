@@ -1,9 +1,13 @@
-// The expanding side of the package coder.
+// The expanding side. Decoded bytes go straight into the destination; the window the
+// matches copy from is the output itself, in front of which stands what the ring holds
+// before anything is produced.
 #include "skin/data/lzh.h"
 
 #include <array>
-#include <memory>
+#include <bit>
+#include <cstring>
 
+#include "skin/data/lzh_format.h"
 #include "skin/data/lzh_tree.h"
 
 namespace velmora {
@@ -11,90 +15,154 @@ namespace {
 
 using namespace lzh;
 
-// Bits most significant first; past the end of the source every bit is 0.
-class BitInput {
+// Bits most significant first, left-aligned in a 64-bit word; past the end of the
+// stream every bit is 0.
+class TBitSource {
  public:
-  explicit BitInput(std::span<const std::uint8_t> bytes) : FBytes(bytes) {}
+  explicit TBitSource(std::span<const std::uint8_t> bytes)
+      : FPos(bytes.data()), FEnd(bytes.data() + bytes.size()) {}
 
-  int Bit() {
-    fill();
-    const int bit = (FBuffer & 0x8000) ? 1 : 0;
-    FBuffer = static_cast<std::uint16_t>(FBuffer << 1);
-    --FCount;
-    return bit;
-  }
-  int Byte() {
-    fill();
-    const int byte = FBuffer >> 8;
-    FBuffer = static_cast<std::uint16_t>(FBuffer << 8);
-    FCount -= 8;
-    return byte;
-  }
-
- private:
-  void fill() {
-    while (FCount < 9) {
-      const unsigned byte = FPos < FBytes.size() ? FBytes[FPos++] : 0;
-      FBuffer = static_cast<std::uint16_t>(FBuffer | (byte << (8 - FCount)));
+  // At least 57 bits held after this.
+  void Refill() {
+    if (FEnd - FPos >= 8) {
+      std::uint64_t word;
+      std::memcpy(&word, FPos, 8);
+      word = toBigEndian(word);
+      // Bits past the ones counted are the stream's own next bits, so OR-ing them in
+      // again later changes nothing.
+      FBuffer |= word >> FCount;
+      FPos += (63 - FCount) >> 3;
+      FCount |= 56;
+      return;
+    }
+    while (FCount <= 56) {
+      const std::uint64_t byte = FPos < FEnd ? *FPos++ : 0;
+      FBuffer |= byte << (56 - FCount);
       FCount += 8;
     }
   }
-  std::span<const std::uint8_t> FBytes;
-  std::size_t FPos = 0;
-  std::uint16_t FBuffer = 0;
+
+  unsigned Bit() {
+    if (FCount == 0) Refill();
+    const unsigned bit = static_cast<unsigned>(FBuffer >> 63);
+    FBuffer <<= 1;
+    --FCount;
+    return bit;
+  }
+
+  // The top `count` bits (1..16) without taking them.
+  unsigned Peek(int count) {
+    if (FCount < count) Refill();
+    return static_cast<unsigned>(FBuffer >> (64 - count));
+  }
+
+  void Skip(int count) {
+    FBuffer <<= count;
+    FCount -= count;
+  }
+
+ private:
+  static std::uint64_t toBigEndian(std::uint64_t word) {
+    if constexpr (std::endian::native == std::endian::little) return __builtin_bswap64(word);
+    return word;
+  }
+
+  const std::uint8_t* FPos;
+  const std::uint8_t* FEnd;
+  std::uint64_t FBuffer = 0;
   int FCount = 0;
 };
 
-int decodeSymbol(TTree& tree, BitInput& in) {
-  unsigned c = tree.son[R];
-  while (c < static_cast<unsigned>(T)) c = tree.son[c + in.Bit()];
-  const int symbol = static_cast<int>(c) - T;
-  tree.Update(symbol);
-  return symbol;
+std::uint32_t readExpandedSize(std::span<const std::uint8_t> source) {
+  // A source shorter than the size field reads zeros for its missing bytes.
+  std::uint32_t size = 0;
+  for (std::size_t i = 0; i < SizeFieldBytes && i < source.size(); ++i) size |= std::uint32_t{source[i]} << (8 * i);
+  return size;
 }
 
-int decodePosition(BitInput& in) {
-  const TPositionTables& tables = PositionTables();
-  unsigned i = static_cast<unsigned>(in.Byte());
-  const unsigned high = static_cast<unsigned>(tables.Code[i]) << 6;
-  for (int extra = tables.Length[i] - 2; extra > 0; --extra) i = (i << 1) + static_cast<unsigned>(in.Bit());
-  return static_cast<int>(high | (i & 0x3F));
-}
+// What a match reaching back before the first output byte finds: the ring's bytes at
+// those places. Distances up to N - F reach the initial spaces; the F places after them
+// have not been written yet and read as 0.
+constexpr std::array<std::uint8_t, N> initialHistory = [] {
+  std::array<std::uint8_t, N> history{};
+  for (int i = F; i < N; ++i) history[i] = FillByte;
+  return history;
+}();
+
+class TExpander {
+ public:
+  TExpander(std::span<const std::uint8_t> bits, std::uint8_t* out) : FBits(bits), FOut(out) {}
+
+  // Produces symbols until `size` bytes (or a few more, the rest of a final match)
+  // are out; returns how many.
+  std::size_t Run(std::size_t size) {
+    std::size_t produced = 0;
+    while (produced < size) {
+      const int c = DecodeSymbol();
+      if (c < 256) {
+        FOut[produced++] = static_cast<std::uint8_t>(c);
+      } else {
+        const int position = DecodePosition();
+        produced = CopyMatch(produced, position, c - 256 + MinMatch);
+      }
+    }
+    return produced;
+  }
+
+ private:
+  int DecodeSymbol() {
+    unsigned c = FTree.Son(R);
+    while (c < T) c = FTree.Son(static_cast<int>(c + FBits.Bit()));
+    const int symbol = static_cast<int>(c) - T;
+    FTree.Update(symbol);
+    return symbol;
+  }
+
+  // Eight bits give the upper six bits of the position and how many bits their code
+  // really took; the six bits after that code are the lower six.
+  int DecodePosition() {
+    const auto& tables = PositionTables();
+    const unsigned first = FBits.Peek(8);
+    const int length = tables.Length[first] + 6;
+    const unsigned all = FBits.Peek(length);
+    FBits.Skip(length);
+    return (tables.Code[first] << 6) | static_cast<int>(all & 0x3F);
+  }
+
+  // Copies byte by byte: a match may overlap the bytes it is producing.
+  std::size_t CopyMatch(std::size_t produced, int position, int length) {
+    const std::ptrdiff_t from = static_cast<std::ptrdiff_t>(produced) - position - 1;
+    std::uint8_t* to = FOut + produced;
+    if (from >= 0) {
+      const std::uint8_t* source = FOut + from;
+      for (int k = 0; k < length; ++k) to[k] = source[k];
+    } else {
+      for (int k = 0; k < length; ++k) {
+        const std::ptrdiff_t at = from + k;
+        to[k] = at < 0 ? initialHistory[static_cast<std::size_t>(N + at)] : FOut[at];
+      }
+    }
+    return produced + static_cast<std::size_t>(length);
+  }
+
+  TBitSource FBits;
+  std::uint8_t* FOut;
+  TLZHTree FTree;
+};
 
 }  // namespace
 
-bool TLZH::Unpack(std::span<const std::uint8_t> source, std::vector<std::uint8_t>& dest, std::size_t limit) {
-  dest.clear();
-  if (source.size() < 4) return false;
-  const std::uint32_t size = source[0] | source[1] << 8 | source[2] << 16 |
-                             static_cast<std::uint32_t>(source[3]) << 24;
-  if (size > limit) return false;
-  dest.reserve(size + F);
+bool TLZH::Unpack(std::span<const std::uint8_t> Source, std::vector<std::uint8_t>& Dest) {
+  Dest.clear();
+  const std::uint32_t size = readExpandedSize(Source);
+  if (!IsExpandableSize(size, Source.size())) return false;
+  if (size == 0) return true;
 
-  auto tree = std::make_unique<TTree>();
-  BitInput in(source.subspan(4));
-  std::array<std::uint8_t, N + F - 1> ring{};  // bytes past the spaces start as 0
-  for (int i = 0; i < N - F; ++i) ring[i] = 0x20;
-  int r = N - F;
-
-  while (dest.size() < size) {
-    const int c = decodeSymbol(*tree, in);
-    if (c < 256) {
-      dest.push_back(static_cast<std::uint8_t>(c));
-      ring[r] = static_cast<std::uint8_t>(c);
-      r = (r + 1) & (N - 1);
-      continue;
-    }
-    const int start = (r - decodePosition(in) - 1) & (N - 1);
-    const int length = c - 255 + Threshold;
-    // A match is copied whole, even past the stated size.
-    for (int k = 0; k < length; ++k) {
-      const std::uint8_t byte = ring[(start + k) & (N - 1)];
-      dest.push_back(byte);
-      ring[r] = byte;
-      r = (r + 1) & (N - 1);
-    }
-  }
+  // Room for the rest of a final match past the stated size.
+  Dest.resize(std::size_t{size} + F - 1);
+  const auto bits = Source.size() > SizeFieldBytes ? Source.subspan(SizeFieldBytes) : std::span<const std::uint8_t>{};
+  TExpander expander(bits, Dest.data());
+  Dest.resize(expander.Run(size));
   return true;
 }
 

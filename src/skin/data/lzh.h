@@ -1,27 +1,21 @@
-// Expanding a skin package: the 4-byte expanded size, then an LZSS stream over a
-// 4096-byte ring (initially spaces) whose literals, match lengths and positions are
-// coded with the adaptive Huffman tree. Portable.
+// TLZH: expands a skin package's compressed stream (a 4-byte little-endian expanded
+// size, then the bit stream, most significant bit of each byte first).
 #pragma once
 
-#include <cstddef>
 #include <cstdint>
 #include <span>
 #include <vector>
 
 namespace velmora {
 
-// Packages larger than this are refused rather than expanded: the size field can claim
-// up to 4 GiB, and a skin is a few hundred kilobytes.
-inline constexpr std::size_t MaxExpandedPackage = 64u << 20;
-
 class TLZH {
  public:
-  // Expands `source` into `dest` (emptied first). False, with `dest` empty, when the
-  // source has no complete size field or claims more than `limit` bytes. A stream that
-  // ends early reads as zero bits: the output still has the stated size (and the rest
-  // of a final match), as garbage rather than an error.
-  bool Unpack(std::span<const std::uint8_t> source, std::vector<std::uint8_t>& dest,
-              std::size_t limit = MaxExpandedPackage);
+  // Empties Dest and expands Source into it. A stream that ends early reads zero bits
+  // from then on, and a final match is copied whole, so Dest holds at least the stated
+  // size (up to 59 bytes more). Returns false, with Dest empty, when the stated size is
+  // more than we agree to expand (lzh::IsExpandableSize): such a package is not
+  // loadable, and nothing of that size is allocated.
+  bool Unpack(std::span<const std::uint8_t> Source, std::vector<std::uint8_t>& Dest);
 };
 
 }  // namespace velmora

@@ -1,148 +1,107 @@
-// Packing: match search over hash chains, then the same coding the expander reads.
+// The greedy parse and its match finder: hash chains over three-byte prefixes, walked
+// from the nearest place back to the window's far end, so the first of the longest
+// matches found is the nearest.
 #include "skin/data/lzh_packer.h"
 
 #include <algorithm>
 #include <array>
 #include <memory>
+#include <stdexcept>
 
-#include "skin/data/lzh_tree.h"
+#include "skin/data/lzh_encoder.h"
+#include "skin/data/lzh_format.h"
 
 namespace velmora {
+namespace lzh {
 namespace {
 
-using namespace lzh;
-
-class BitOutput {
+class THashChainFinder final : public TMatchFinder {
  public:
-  explicit BitOutput(std::vector<std::uint8_t>& out) : FOut(out) {}
-  void Bits(unsigned value, int count) {
-    for (int i = count - 1; i >= 0; --i) {
-      FByte = static_cast<std::uint8_t>(FByte << 1 | ((value >> i) & 1));
-      if (++FFill == 8) {
-        FOut.push_back(FByte);
-        FByte = 0;
-        FFill = 0;
+  THashChainFinder() { FHead.fill(-1); }
+
+  TMatch Longest(std::span<const std::uint8_t> text, std::size_t position, int maxLength) override {
+    TMatch best;
+    if (maxLength >= MinMatch) {
+      const std::ptrdiff_t farthest = static_cast<std::ptrdiff_t>(position) - N;
+      const std::uint8_t* here = text.data() + position;
+      for (std::ptrdiff_t candidate = FHead[hashAt(text, position)]; candidate >= 0 && candidate >= farthest;
+           candidate = FPrevious[static_cast<std::size_t>(candidate) & (N - 1)]) {
+        const std::uint8_t* there = text.data() + candidate;
+        // Only a candidate that also agrees one byte past the best so far can beat it.
+        if (best.Length > 0 && there[best.Length] != here[best.Length]) continue;
+        const int length = matchLength(there, here, maxLength);
+        if (length > best.Length) {
+          best = {length, static_cast<int>(static_cast<std::ptrdiff_t>(position) - candidate)};
+          if (length == maxLength) break;
+        }
       }
     }
+    Skip(text, position);
+    return best.Length >= MinMatch ? best : TMatch{};
   }
-  void Flush() {
-    if (FFill) FOut.push_back(static_cast<std::uint8_t>(FByte << (8 - FFill)));
-    FFill = 0;
+
+  void Skip(std::span<const std::uint8_t> text, std::size_t position) override {
+    if (position + MinMatch > text.size()) return;  // too close to the end to start a match
+    const std::size_t hash = hashAt(text, position);
+    FPrevious[position & (N - 1)] = FHead[hash];
+    FHead[hash] = static_cast<std::ptrdiff_t>(position);
   }
 
  private:
-  std::vector<std::uint8_t>& FOut;
-  std::uint8_t FByte = 0;
-  int FFill = 0;
-};
+  static constexpr int HashBits = 15;
 
-// The code of each position's upper 6 bits: a prefix of 3 to 8 bits.
-struct PositionCode {
-  unsigned Prefix;
-  int Bits;
-};
-const std::array<PositionCode, 64>& positionCodes() {
-  static const std::array<PositionCode, 64> codes = [] {
-    std::array<PositionCode, 64> c{};
-    const TPositionTables& t = PositionTables();
-    for (int i = 255; i >= 0; --i) c[t.Code[i]] = {static_cast<unsigned>(i) >> (8 - t.Length[i]), t.Length[i]};
-    return c;
-  }();
-  return codes;
-}
-
-void encodeSymbol(TTree& tree, int symbol, BitOutput& out) {
-  unsigned path = 0;
-  int depth = 0;
-  for (int node = tree.prnt[symbol + T]; node != R; node = tree.prnt[node]) {
-    path |= static_cast<unsigned>(node - tree.son[tree.prnt[node]]) << depth;
-    ++depth;
-  }
-  out.Bits(path, depth);
-  tree.Update(symbol);
-}
-
-void encodePosition(int position, BitOutput& out) {
-  const PositionCode& code = positionCodes()[position >> 6];
-  out.Bits(code.Prefix, code.Bits);
-  out.Bits(static_cast<unsigned>(position & 0x3F), 6);
-}
-
-// The text the window slides over: the ring's initial spaces, then the input.
-class MatchFinder {
- public:
-  explicit MatchFinder(std::span<const std::uint8_t> input) {
-    FText.resize(N - F + input.size());
-    std::fill(FText.begin(), FText.begin() + (N - F), std::uint8_t{0x20});
-    std::copy(input.begin(), input.end(), FText.begin() + (N - F));
-    FPrevious.assign(FText.size(), -1);
-    FHead.fill(-1);
-    for (int a = 0; a < N - F; ++a) insert(a);
+  static std::size_t hashAt(std::span<const std::uint8_t> text, std::size_t position) {
+    if (position + MinMatch > text.size()) return 0;
+    const std::uint32_t key = (std::uint32_t{text[position]} << 16) | (std::uint32_t{text[position + 1]} << 8) |
+                              text[position + 2];
+    return (key * 2654435761u) >> (32 - HashBits);
   }
 
-  // The longest match for the text at `at` (nearest first among equal lengths).
-  std::pair<int, int> Find(int at) const {  // (length, distance)
-    const int limit = std::min<int>(F, static_cast<int>(FText.size()) - at);
-    int bestLength = 0, bestDistance = 0;
-    if (limit < Threshold + 1) return {0, 0};
-    for (int a = FHead[hashAt(at)]; a >= 0 && at - a <= N; a = FPrevious[a]) {
-      int length = 0;
-      while (length < limit && FText[a + length] == FText[at + length]) ++length;
-      if (length > bestLength) {
-        bestLength = length;
-        bestDistance = at - a;
-        if (length == limit) break;
-      }
-    }
-    return {bestLength, bestDistance};
+  static int matchLength(const std::uint8_t* there, const std::uint8_t* here, int maxLength) {
+    int length = 0;
+    while (length < maxLength && there[length] == here[length]) ++length;
+    return length;
   }
 
-  void insert(int at) {
-    if (at + 2 >= static_cast<int>(FText.size())) return;
-    const unsigned h = hashAt(at);
-    FPrevious[at] = FHead[h];
-    FHead[h] = at;
-  }
-
-  int Start() const { return N - F; }
-  int End() const { return static_cast<int>(FText.size()); }
-  std::uint8_t At(int at) const { return FText[at]; }
-
- private:
-  unsigned hashAt(int at) const {
-    if (at + 2 >= static_cast<int>(FText.size())) return 0;
-    return (FText[at] * 2654435761u ^ FText[at + 1] * 40503u ^ FText[at + 2]) & (HashSize - 1);
-  }
-  static constexpr unsigned HashSize = 1u << 16;
-  std::vector<std::uint8_t> FText;
-  std::vector<int> FPrevious;
-  std::array<int, HashSize> FHead{};
+  std::array<std::ptrdiff_t, std::size_t{1} << HashBits> FHead;
+  // The place before each of the last N places with the same hash.
+  std::array<std::ptrdiff_t, N> FPrevious{};
 };
 
 }  // namespace
 
-std::vector<std::uint8_t> PackLZH(std::span<const std::uint8_t> input) {
-  std::vector<std::uint8_t> out;
-  const auto size = static_cast<std::uint32_t>(input.size());
-  for (int i = 0; i < 4; ++i) out.push_back(static_cast<std::uint8_t>(size >> (8 * i)));
-  BitOutput bits(out);
-  auto tree = std::make_unique<TTree>();
-  auto finder = std::make_unique<MatchFinder>(input);
+std::unique_ptr<TMatchFinder> MakeHashChainFinder() { return std::make_unique<THashChainFinder>(); }
 
-  for (int at = finder->Start(); at < finder->End();) {
-    auto [length, distance] = finder->Find(at);
-    if (length > Threshold) {
-      encodeSymbol(*tree, length + 253, bits);
-      encodePosition(distance - 1, bits);
+std::vector<std::uint8_t> PackGreedy(std::span<const std::uint8_t> Input, TMatchFinder& finder) {
+  if (Input.size() > MaxExpandedSize) throw std::length_error("input is larger than a skin package may expand to");
+
+  std::vector<std::uint8_t> text(InitialFill + Input.size(), FillByte);
+  std::copy(Input.begin(), Input.end(), text.begin() + InitialFill);
+  for (std::size_t p = 0; p < InitialFill; ++p) finder.Skip(text, p);
+
+  TLZHEncoder encoder(static_cast<std::uint32_t>(Input.size()));
+  std::size_t position = InitialFill;
+  while (position < text.size()) {
+    const int maxLength = static_cast<int>(std::min<std::size_t>(F, text.size() - position));
+    const TMatch match = finder.Longest(text, position, maxLength);
+    if (match.Length >= MinMatch) {
+      encoder.PutMatch(match.Length, match.Distance);
+      for (int k = 1; k < match.Length; ++k) finder.Skip(text, position + k);
+      position += static_cast<std::size_t>(match.Length);
     } else {
-      length = 1;
-      encodeSymbol(*tree, finder->At(at), bits);
+      encoder.PutLiteral(text[position]);
+      ++position;
     }
-    for (int k = 0; k < length; ++k) finder->insert(at + k);
-    at += length;
   }
-  bits.Flush();
-  return out;
+  return encoder.Finish();
+}
+
+}  // namespace lzh
+
+std::vector<std::uint8_t> TLZHPacker::Pack(std::span<const std::uint8_t> Input) {
+  // The finder's tables (about 300 kB) live on the heap.
+  const auto finder = lzh::MakeHashChainFinder();
+  return lzh::PackGreedy(Input, *finder);
 }
 
 }  // namespace velmora

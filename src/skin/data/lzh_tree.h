@@ -1,44 +1,38 @@
-// The adaptive Huffman tree of the skin package coder: 314 symbols (256 literals and 58
-// match lengths), counts that grow with each use, and a rebuild with halved counts
-// when the root reaches 0x8000. Shared by the expanding and the packing side, so both
-// keep the very same tree.
+// The adaptive Huffman tree that codes literals and match lengths. Both sides keep one
+// and update it identically after every symbol, so the code of a symbol follows the
+// counts of the symbols seen so far.
 #pragma once
 
 #include <array>
 #include <cstdint>
 
+#include "skin/data/lzh_format.h"
+
 namespace velmora::lzh {
 
-inline constexpr int N = 4096;          // ring size
-inline constexpr int F = 60;            // longest match
-inline constexpr int Threshold = 2;     // a match makes at least 3 bytes
-inline constexpr int NChar = 256 - Threshold + F;  // 314 symbols
-inline constexpr int T = NChar * 2 - 1;             // 627 nodes
-inline constexpr int R = T - 1;                     // root
-inline constexpr unsigned MaxFreq = 0x8000;
-
-class TTree {
+class TLZHTree {
  public:
-  TTree() { Start(); }
-  void Start();
-  // Counts the use of `symbol`, keeping the tree ordered by count.
+  // The starting tree: every symbol counted once, nodes paired in order.
+  TLZHTree();
+
+  // Counts one more `symbol` (0..313) and restores the order of the counts, swapping
+  // subtrees where a count overtook its right neighbours. When the root's count has
+  // reached MaxFreq the tree is first rebuilt with halved counts.
   void Update(int symbol);
 
-  // son[node] >= T marks a leaf whose symbol is son - T.
-  std::array<std::uint16_t, T + 1> freq{};
-  std::array<std::uint16_t, T + NChar> prnt{};
-  std::array<std::uint16_t, T> son{};
+  // The left child of an inner node (its right child is the next node); a value of T
+  // or more marks a leaf whose symbol is the value minus T.
+  std::uint16_t Son(int node) const { return FSon[node]; }
+  // The parent of a node; the parent of a leaf is kept at T + its symbol.
+  std::uint16_t Parent(int index) const { return FPrnt[index]; }
+  std::uint16_t Freq(int node) const { return FFreq[node]; }
 
  private:
-  void rebuild();
-};
+  void Rebuild();
 
-// The position code (upper 6 bits of a match position) and the number of bits its
-// first byte's code takes, both indexed by the first 8 bits read.
-struct TPositionTables {
-  std::array<std::uint8_t, 256> Code{};
-  std::array<std::uint8_t, 256> Length{};
+  std::array<std::uint16_t, T + 1> FFreq;            // FFreq[T] is a 0xFFFF sentinel
+  std::array<std::uint16_t, T + SymbolCount> FPrnt;  // inner parents, then the leaves'
+  std::array<std::uint16_t, T> FSon;
 };
-const TPositionTables& PositionTables();
 
 }  // namespace velmora::lzh

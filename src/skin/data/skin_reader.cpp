@@ -1,111 +1,129 @@
-// The skin package reader.
+// Reading the expanded package: header, skipped block, directory, size table, data.
 #include "skin/data/skin_reader.h"
-
-#include <algorithm>
 
 #include "skin/data/lzh.h"
 
 namespace velmora {
-
 namespace {
-std::uint32_t read32(const std::uint8_t* p) {
-  return p[0] | p[1] << 8 | p[2] << 16 | static_cast<std::uint32_t>(p[3]) << 24;
+
+std::uint32_t uint32At(std::span<const std::uint8_t> bytes, std::size_t offset) {
+  std::uint32_t value = 0;
+  for (std::size_t i = 0; i < 4; ++i) value |= std::uint32_t{bytes[offset + i]} << (8 * i);
+  return value;
 }
+
+TSkinPackageHeader readHeader(std::span<const std::uint8_t> expanded) {
+  // A package shorter than its header reads zeros for the missing bytes.
+  std::array<std::uint8_t, PackageHeaderSize> bytes{};
+  for (std::size_t i = 0; i < bytes.size() && i < expanded.size(); ++i) bytes[i] = expanded[i];
+  return {uint32At(bytes, 0), uint32At(bytes, 4), uint32At(bytes, 8), uint32At(bytes, 12)};
+}
+
 }  // namespace
 
-int TSkinReader::SkippedBlock(std::uint32_t version) {
-  switch (version) {
-    case 20000: return 0;
-    case 30000: return 256;
-    case 40000: return 80;
-    case 50000: return 48;
-    case 60000: return 117;
-    case 70000: return 69;
-    default: return -1;
+std::string_view SkinLoadFailureText(TSkinLoadFailure failure) {
+  switch (failure) {
+    case TSkinLoadFailure::None: return "no failure";
+    case TSkinLoadFailure::ExpandedSizeRefused: return "the stored expanded size is larger than a skin package may be";
+    case TSkinLoadFailure::UnknownVersion: return "the package version is not one this reader reads (or the package is damaged)";
+    case TSkinLoadFailure::TooManyEntries: return "the directory lists more than 1001 entries";
+    case TSkinLoadFailure::DirectoryPastEnd: return "the directory runs past the end of the package";
+    case TSkinLoadFailure::SizeTablePastEnd: return "the entry size table runs past the end of the package";
   }
+  return "unknown failure";
 }
 
-std::vector<std::string> TSkinReader::SplitDirectory(std::string_view text) {
-  std::vector<std::string> lines;
-  std::string line;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    const char c = text[i];
-    if (c == '\r' || c == '\n') {
-      lines.push_back(line);
-      line.clear();
-      if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
-      continue;
-    }
-    line += (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-  }
-  if (!line.empty()) lines.push_back(line);
-  return lines;
-}
+TSkinReader::TSkinReader(TSkinReaderMessage OnMessage) : FOnMessage(std::move(OnMessage)) {}
 
-bool TSkinReader::LoadPackage(std::span<const std::uint8_t> source) {
+void TSkinReader::Reset() {
+  FHeader = {};
   FNames.clear();
-  FData.clear();
   FSizes.fill(0);
-  FHeader.fill(0);
+  FOffsets.clear();
+  FData.clear();
+  FFailure = TSkinLoadFailure::None;
+}
 
-  std::vector<std::uint8_t> package;
-  if (!TLZH().Unpack(source, package) || package.size() < 16) return false;
-  for (int i = 0; i < 4; ++i) FHeader[static_cast<std::size_t>(i)] = read32(&package[4 * static_cast<std::size_t>(i)]);
+bool TSkinReader::Fail(TSkinLoadFailure failure) {
+  const TSkinPackageHeader header = FHeader;
+  Reset();
+  FHeader = header;
+  FFailure = failure;
+  return false;
+}
 
-  const int skipped = SkippedBlock(FHeader[0]);
-  if (skipped < 0) {
-    if (FChannel) FChannel(OlderSkinMessage);
+bool TSkinReader::LoadPackage(std::span<const std::uint8_t> Source) {
+  Reset();
+  std::vector<std::uint8_t> expanded;
+  if (!TLZH().Unpack(Source, expanded)) {
+    // Nothing expanded, so no header either: reported as a package we do not read.
+    Fail(TSkinLoadFailure::ExpandedSizeRefused);
+    TellHost();
     return false;
   }
-  // Every table must lie inside the package; nothing is read past its end.
-  const std::uint64_t directoryAt = 16 + static_cast<std::uint64_t>(skipped);
-  const std::uint64_t directoryLength = FHeader[1];
-  if (directoryAt + directoryLength > package.size()) return false;
-  const std::string_view directory(reinterpret_cast<const char*>(package.data() + directoryAt),
-                                   static_cast<std::size_t>(directoryLength));
-  std::vector<std::string> names = SplitDirectory(directory);
-  if (names.size() > static_cast<std::size_t>(MaxEntries)) return false;
-  const std::uint64_t sizesAt = directoryAt + directoryLength;
-  const std::uint64_t dataAt = sizesAt + 4 * names.size();
-  if (dataAt > package.size()) return false;
+  if (ReadPackage(expanded)) return true;
+  if (FFailure == TSkinLoadFailure::UnknownVersion) TellHost();
+  return false;
+}
 
-  for (std::size_t i = 0; i < names.size(); ++i)
-    FSizes[i] = static_cast<std::int32_t>(read32(&package[static_cast<std::size_t>(sizesAt + 4 * i)]));
-  FNames = std::move(names);
-  FData.assign(package.begin() + static_cast<std::ptrdiff_t>(dataAt), package.end());
+void TSkinReader::TellHost() const {
+  if (FOnMessage) FOnMessage(OlderSkinFileMessage);
+}
+
+bool TSkinReader::ReadPackage(std::span<const std::uint8_t> expanded) {
+  FHeader = readHeader(expanded);
+  const auto skipped = SkippedBlockSize(FHeader.PackageVersion);
+  if (!skipped) return Fail(TSkinLoadFailure::UnknownVersion);
+
+  const std::uint64_t directoryStart = PackageHeaderSize + std::uint64_t{*skipped};
+  const std::uint64_t directoryEnd = directoryStart + FHeader.DirectoryLength;
+  if (directoryEnd > expanded.size()) return Fail(TSkinLoadFailure::DirectoryPastEnd);
+  const auto directory = expanded.subspan(directoryStart, FHeader.DirectoryLength);
+  FNames = SplitDirectory(LowerCaseAscii({reinterpret_cast<const char*>(directory.data()), directory.size()}));
+  if (FNames.size() > MaxPackageEntries) return Fail(TSkinLoadFailure::TooManyEntries);
+
+  const std::uint64_t dataStart = directoryEnd + 4 * std::uint64_t{FNames.size()};
+  if (dataStart > expanded.size()) return Fail(TSkinLoadFailure::SizeTablePastEnd);
+  std::uint64_t offset = 0;
+  for (std::size_t i = 0; i < FNames.size(); ++i) {
+    FSizes[i] = uint32At(expanded, directoryEnd + 4 * i);
+    FOffsets.push_back(offset);
+    offset += FSizes[i];
+  }
+  FData.assign(expanded.begin() + static_cast<std::ptrdiff_t>(dataStart), expanded.end());
   return true;
 }
 
-// An entry's bytes: its offset is the sum of the sizes before it. A negative size, or
-// one that runs past the data, gives what is there (nothing beyond the end).
-std::vector<std::uint8_t> TSkinReader::entryAt(int index) const {
-  std::uint64_t offset = 0;
-  for (int i = 0; i < index; ++i) offset += static_cast<std::uint32_t>(std::max<std::int32_t>(FSizes[static_cast<std::size_t>(i)], 0));
-  const std::uint64_t size = static_cast<std::uint32_t>(std::max<std::int32_t>(FSizes[static_cast<std::size_t>(index)], 0));
-  if (offset >= FData.size()) return {};
-  const std::uint64_t end = std::min<std::uint64_t>(offset + size, FData.size());
-  return std::vector<std::uint8_t>(FData.begin() + static_cast<std::ptrdiff_t>(offset),
-                                   FData.begin() + static_cast<std::ptrdiff_t>(end));
+std::span<const std::uint8_t> TSkinReader::EntryData(std::size_t index) const {
+  const std::uint64_t offset = FOffsets[index];
+  const std::uint64_t size = FSizes[index];
+  if (offset + size > FData.size()) return {};
+  return std::span<const std::uint8_t>(FData).subspan(offset, size);
 }
 
-std::vector<std::uint8_t> TSkinReader::ExtractEntry(const std::string& name) const {
-  std::string wanted = name;
-  for (char& c : wanted)
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-  for (int i = 0; i < EntryCount(); ++i)
-    if (FNames[static_cast<std::size_t>(i)] == wanted) return entryAt(i);
-  return {};
-}
-
-std::vector<std::uint8_t> TSkinReader::ExtractEntryContaining(const std::string& fragment,
-                                                              std::string& fullName) const {
-  for (int i = 0; i < EntryCount(); ++i) {
-    if (FNames[static_cast<std::size_t>(i)].find(fragment) != std::string::npos) {
-      fullName = FNames[static_cast<std::size_t>(i)];
-      return entryAt(i);
+void TSkinReader::ExtractEntry(std::string_view Name, std::vector<std::uint8_t>& Dest) const {
+  Dest.clear();
+  const std::string wanted = LowerCaseAscii(Name);
+  for (std::size_t i = 0; i < FNames.size(); ++i) {
+    if (FNames[i] == wanted) {
+      const auto data = EntryData(i);
+      Dest.assign(data.begin(), data.end());
+      return;
     }
   }
-  return {};
+}
+
+void TSkinReader::ExtractEntryContaining(std::string_view Fragment, std::vector<std::uint8_t>& Dest,
+                                         std::string& FullName) const {
+  Dest.clear();
+  for (std::size_t i = 0; i < FNames.size(); ++i) {
+    if (FNames[i].find(Fragment) != std::string::npos) {
+      const auto data = EntryData(i);
+      Dest.assign(data.begin(), data.end());
+      FullName = FNames[i];
+      return;
+    }
+  }
 }
 
 }  // namespace velmora

@@ -1,7 +1,5 @@
-// A skin package: after expansion, a 16-byte header (version, directory length, two
-// words nobody reads), a block skipped by version, the directory text (one entry name
-// a line), a size for each entry, and the entries back to back. Entries are handed out
-// by name. Portable: the refusal of an unknown version goes to a host channel.
+// TSkinReader: expands a stored skin package, checks its version, reads its directory
+// and hands out entries by name.
 #pragma once
 
 #include <array>
@@ -9,51 +7,77 @@
 #include <functional>
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
+
+#include "skin/data/skin_package.h"
 
 namespace velmora {
 
+// The text shown when a package's version is not one the reader reads.
+inline constexpr char OlderSkinFileMessage[] = "This is Older Skin File\rPlease update to new version !";
+
+// How the reader tells its host about a package it does not read: the program shows a
+// message box, a tool prints it or turns it into an error.
+using TSkinReaderMessage = std::function<void(const std::string& Text)>;
+
+// Why the last LoadPackage returned false.
+enum class TSkinLoadFailure {
+  None,
+  ExpandedSizeRefused,  // the stored size claims more than we agree to expand
+  UnknownVersion,       // also what a damaged stream gives: no valid header
+  TooManyEntries,       // more directory lines than the size table holds
+  DirectoryPastEnd,     // the directory runs past the expanded data
+  SizeTablePastEnd,     // the size table runs past the expanded data
+};
+std::string_view SkinLoadFailureText(TSkinLoadFailure failure);
+
 class TSkinReader {
  public:
-  static constexpr int MaxEntries = 1001;
-  static constexpr char OlderSkinMessage[] = "This is Older Skin File\rPlease update to new version !";
+  explicit TSkinReader(TSkinReaderMessage OnMessage = {});
 
-  // Where the reader says that a package's version is not one it reads (the program
-  // shows a message box; tools report an error).
-  using TMessageChannel = std::function<void(const std::string& message)>;
-  explicit TSkinReader(TMessageChannel channel = {}) : FChannel(std::move(channel)) {}
+  // Expands Source and reads the package from its start. True when its version is one
+  // of the six we read and its directory and size table lie within it. A version we
+  // do not read (and a stream that does not expand) sends OlderSkinFileMessage to the
+  // host; the other failures are silent (see Failure()). Nothing of an earlier
+  // package is kept after a failed load.
+  bool LoadPackage(std::span<const std::uint8_t> Source);
 
-  // True when the package expanded and has one of the six versions. A package whose
-  // directory or size table runs past its data, or that lists more than MaxEntries
-  // entries, is not loadable either (false, without the version message).
-  bool LoadPackage(std::span<const std::uint8_t> source);
+  // Empties Dest, then copies into it the first entry named Name lower-cased. A name
+  // not in the directory, an entry of size 0 and an entry running past the end of the
+  // data all leave Dest empty.
+  void ExtractEntry(std::string_view Name, std::vector<std::uint8_t>& Dest) const;
 
-  // The entry named `name` (any case), or empty. Entries cut short by the end of the
-  // data give what is there.
-  std::vector<std::uint8_t> ExtractEntry(const std::string& name) const;
-  // The first entry whose (lower-case) name contains `fragment`; its name goes to
-  // `fullName`, which is left alone when nothing matches.
-  std::vector<std::uint8_t> ExtractEntryContaining(const std::string& fragment, std::string& fullName) const;
+  // Empties Dest, then copies into it the first entry whose name contains Fragment
+  // (as given: names are lower case, so an upper-case fragment finds nothing) and sets
+  // FullName to that name. No match leaves FullName unchanged.
+  void ExtractEntryContaining(std::string_view Fragment, std::vector<std::uint8_t>& Dest, std::string& FullName) const;
 
-  std::uint32_t PackageVersion() const { return FHeader[0]; }
+  const TSkinPackageHeader& Header() const { return FHeader; }
   const std::vector<std::string>& Names() const { return FNames; }
-  int EntryCount() const { return static_cast<int>(FNames.size()); }
-  std::int32_t EntrySize(int index) const { return FSizes[static_cast<std::size_t>(index)]; }
-
-  // The block the reader skips for a version; -1 for a version it does not read.
-  static int SkippedBlock(std::uint32_t version);
-  // The directory text split into lines: CR LF, a lone CR or LF ends a line; a final
-  // line break adds no entry. Letters A-Z are lower-cased.
-  static std::vector<std::string> SplitDirectory(std::string_view text);
+  std::size_t EntryCount() const { return FNames.size(); }
+  std::uint32_t EntrySize(std::size_t index) const { return FSizes[index]; }
+  // The bytes of entry `index`; empty when it runs past the end of the data.
+  std::span<const std::uint8_t> EntryData(std::size_t index) const;
+  TSkinLoadFailure Failure() const { return FFailure; }
 
  private:
-  std::vector<std::uint8_t> entryAt(int index) const;
+  bool Fail(TSkinLoadFailure failure);
+  void Reset();
+  void TellHost() const;
+  bool ReadPackage(std::span<const std::uint8_t> expanded);
 
-  TMessageChannel FChannel;
-  std::array<std::uint32_t, 4> FHeader{};
+  TSkinReaderMessage FOnMessage;
+  TSkinPackageHeader FHeader;
   std::vector<std::string> FNames;
-  std::array<std::int32_t, MaxEntries> FSizes{};
+  // Sizes are read as unsigned 32-bit values: one that would be negative as a signed
+  // size simply runs past the end of the data.
+  std::array<std::uint32_t, MaxPackageEntries> FSizes{};
+  // Offsets of the entries in FData (the sum of the sizes before each), 64-bit so
+  // that no sum of sizes wraps.
+  std::vector<std::uint64_t> FOffsets;
   std::vector<std::uint8_t> FData;
+  TSkinLoadFailure FFailure = TSkinLoadFailure::None;
 };
 
 }  // namespace velmora

@@ -1,229 +1,142 @@
-// The package coder: round trips of every kind of data through our packer and the
-// expander, the expander's own rules on hand-made streams, and the packer's output
-// size against an exhaustive longest-match search.
+// TLZH: streams written out bit by bit, the limits on the stored size, streams cut
+// short, and agreement with the step-by-step expander on arbitrary bit streams.
 #include "skin/data/lzh.h"
 
 #include <gtest/gtest.h>
 
-#include <random>
+#include <string>
 
+#include "plain_unlzh.h"
+#include "sample_data.h"
+#include "skin/data/lzh_format.h"
 #include "skin/data/lzh_packer.h"
-#include "skin/data/lzh_tree.h"
 
 namespace velmora {
 namespace {
 
 using Bytes = std::vector<std::uint8_t>;
 
-Bytes randomBytes(std::size_t n, unsigned seed) {
-  std::mt19937 rng(seed);
-  Bytes b(n);
-  for (auto& x : b) x = static_cast<std::uint8_t>(rng());
-  return b;
-}
-
-// Rows of a 24-bit bitmap: runs of a few colours with noise, magenta borders.
-Bytes bitmapLike(std::size_t n, unsigned seed) {
-  std::mt19937 rng(seed);
-  Bytes b;
-  const std::uint8_t colours[][3] = {{255, 0, 255}, {200, 200, 200}, {40, 80, 160}, {250, 250, 250}};
-  while (b.size() < n) {
-    const auto* c = colours[rng() % 4];
-    const std::size_t run = 1 + rng() % 40;
-    for (std::size_t k = 0; k < run && b.size() < n; ++k)
-      for (int ch = 0; ch < 3 && b.size() < n; ++ch)
-        b.push_back(static_cast<std::uint8_t>(c[ch] + (rng() % 16 == 0 ? rng() % 3 : 0)));
-  }
-  return b;
-}
-
-Bytes textLike(std::size_t n) {
-  const std::string words[] = {"[Form]\r\n", "Border=", "border.bmp", "\r\n", "Color=", "255,0,255",
-                               "Margin", "Left=", "4", "Tile=1", "[Button]", "Frames=5"};
-  Bytes b;
-  std::mt19937 rng(7);
-  while (b.size() < n) {
-    const std::string& w = words[rng() % 12];
-    b.insert(b.end(), w.begin(), w.end());
-  }
-  b.resize(n);
-  return b;
-}
-
-Bytes unpack(const Bytes& packed) {
+// A stream from its size field and its bits written as '0'/'1' (spaces ignored),
+// padded with zero bits to a whole byte.
+Bytes streamOf(std::uint32_t size, const std::string& bits) {
   Bytes out;
-  EXPECT_TRUE(TLZH().Unpack(packed, out));
+  for (int i = 0; i < 4; ++i) out.push_back(static_cast<std::uint8_t>(size >> (8 * i)));
+  int count = 0;
+  std::uint8_t byte = 0;
+  for (char c : bits) {
+    if (c == ' ') continue;
+    byte = static_cast<std::uint8_t>((byte << 1) | (c == '1'));
+    if (++count == 8) {
+      out.push_back(byte);
+      count = 0;
+      byte = 0;
+    }
+  }
+  if (count > 0) out.push_back(static_cast<std::uint8_t>(byte << (8 - count)));
   return out;
 }
 
-TEST(LzhTest, RoundTripsOfEveryKind) {
+Bytes unpack(const Bytes& source) {
+  Bytes out{0xAA};  // Unpack empties its destination first
+  EXPECT_TRUE(TLZH().Unpack(source, out));
+  return out;
+}
+
+Bytes repeated(std::uint8_t byte, std::size_t count) { return Bytes(count, byte); }
+
+Bytes concat(Bytes a, const Bytes& b) {
+  a.insert(a.end(), b.begin(), b.end());
+  return a;
+}
+
+// In the starting tree the longest match (symbol 313) is reached by 11000101, and
+// zero bits lead to the byte 't' (symbol 116). A position's upper six bits 63 are
+// coded 11111111, 0 is coded 000; the lower six bits follow.
+const std::string Match60 = "11000101";
+
+TEST(LzhTest, HandWrittenStreams) {
   const struct {
-    const char* name;
-    Bytes data;
+    const char* what;
+    std::uint32_t size;
+    std::string bits;
+    Bytes expected;
   } cases[] = {
-      {"empty", {}},
-      {"one byte", {0x41}},
-      {"all spaces", Bytes(100000, 0x20)},
-      {"all zeros", Bytes(70000, 0)},
-      {"text", textLike(300000)},
-      {"random", randomBytes(200000, 1)},
-      {"bitmap-like", bitmapLike(600000, 2)},
-      {"every byte", [] { Bytes b; for (int i = 0; i < 256 * 8; ++i) b.push_back(static_cast<std::uint8_t>(i * 7)); return b; }()},
+      {"size 0 gives nothing", 0, "1111", {}},
+      {"zero bits from the starting tree give 't'", 1, "", {'t'}},
+      {"match one back into the spaces, overlapping itself", 60, Match60 + "000 000000", repeated(0x20, 60)},
+      {"match from the ring's first byte", 60, Match60 + "11111111 000011", repeated(0x20, 60)},
+      {"the ring's unwritten last byte, then the spaces after the wrap", 60, Match60 + "11111111 000100",
+       concat({0}, repeated(0x20, 59))},
+      {"the farthest position: the unwritten end of the ring", 60, Match60 + "11111111 111111", repeated(0, 60)},
+      {"a final match is copied whole", 1, Match60 + "000 000000", repeated(0x20, 60)},
   };
   for (const auto& c : cases) {
-    const Bytes packed = PackLZH(c.data);
-    EXPECT_EQ(unpack(packed), c.data) << c.name;
+    const Bytes stream = streamOf(c.size, c.bits);
+    EXPECT_EQ(unpack(stream), c.expected) << c.what;
+    EXPECT_EQ(bench::PlainUnpack(stream), c.expected) << c.what << " (step-by-step expander)";
   }
 }
 
-TEST(LzhTest, CompressesWhatRepeats) {
-  EXPECT_LT(PackLZH(Bytes(100000, 0x20)).size(), 3000u);  // 60 bytes a match
-  EXPECT_LT(PackLZH(bitmapLike(300000, 3)).size(), 300000u / 3);
+TEST(LzhTest, SourceShorterThanItsSizeFieldReadsZeros) {
+  EXPECT_EQ(unpack({}), Bytes{});
+  EXPECT_EQ(unpack({1}), Bytes{'t'});
+  EXPECT_EQ(unpack({1, 0, 0}), Bytes{'t'});
 }
 
-// A stream written bit by bit with the coder's own tree.
-class StreamWriter {
- public:
-  void Symbol(int s) {
-    std::vector<int> path;
-    for (int node = FTree.prnt[s + lzh::T]; node != lzh::R; node = FTree.prnt[node])
-      path.push_back(node - FTree.son[FTree.prnt[node]]);
-    for (auto it = path.rbegin(); it != path.rend(); ++it) Bit(*it);
-    FTree.Update(s);
-  }
-  void Position(int p) {
-    const auto& t = lzh::PositionTables();
-    for (int i = 0; i < 256; ++i) {
-      if (t.Code[i] == (p >> 6)) {
-        for (int b = t.Length[i] - 1; b >= 0; --b) Bit(((i >> (8 - t.Length[i])) >> b) & 1);
-        break;
-      }
-    }
-    for (int b = 5; b >= 0; --b) Bit((p >> b) & 1);
-  }
-  void Bit(int b) {
-    FByte = static_cast<std::uint8_t>(FByte << 1 | b);
-    if (++FFill == 8) {
-      FBits.push_back(FByte);
-      FFill = 0;
-    }
-  }
-  Bytes Finish(std::uint32_t size) {
-    if (FFill) FBits.push_back(static_cast<std::uint8_t>(FByte << (8 - FFill)));
-    Bytes out(4 + FBits.size());
-    for (int i = 0; i < 4; ++i) out[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(size >> (8 * i));
-    std::copy(FBits.begin(), FBits.end(), out.begin() + 4);
-    return out;
-  }
-
- private:
-  lzh::TTree FTree;
-  Bytes FBits;
-  std::uint8_t FByte = 0;
-  int FFill = 0;
-};
-
-TEST(LzhTest, FirstSymbolMayCopyTheInitialSpaces) {
-  StreamWriter w;
-  w.Symbol(253 + 5);  // a match of 5
-  w.Position(100);
-  w.Symbol('x');
-  EXPECT_EQ(unpack(w.Finish(6)), Bytes({' ', ' ', ' ', ' ', ' ', 'x'}));
-}
-
-TEST(LzhTest, OverlappingMatchRepeatsTheBytesJustWritten) {
-  StreamWriter w;
-  w.Symbol('a');
-  w.Symbol('b');
-  w.Symbol(253 + 7);  // from two back, seven bytes: ababab a
-  w.Position(1);
-  EXPECT_EQ(unpack(w.Finish(9)), Bytes({'a', 'b', 'a', 'b', 'a', 'b', 'a', 'b', 'a'}));
-}
-
-TEST(LzhTest, AMatchIsCopiedWholePastTheStatedSize) {
-  StreamWriter w;
-  w.Symbol('q');
-  w.Symbol(253 + 10);
-  w.Position(0);
-  EXPECT_EQ(unpack(w.Finish(3)), Bytes(11, 'q'));
-}
-
-TEST(LzhTest, SizeZeroReadsNothingAndTruncatedStreamsReadZeros) {
-  EXPECT_TRUE(unpack({0, 0, 0, 0}).empty());
-  const Bytes data = textLike(5000);
-  Bytes packed = PackLZH(data);
-  packed.resize(packed.size() / 2);
-  const Bytes out = unpack(packed);
-  EXPECT_GE(out.size(), data.size());  // the stated size, garbage after the cut
-  EXPECT_TRUE(std::equal(data.begin(), data.begin() + 100, out.begin()));
-  // With the bits gone, the size still comes out: zero bits decode as a symbol too.
-  EXPECT_GE(unpack({0x10, 0, 0, 0}).size(), 16u);
-}
-
-TEST(LzhTest, RefusesSizesBeyondTheLimitAndMissingHeaders) {
-  Bytes out{1, 2, 3};
-  EXPECT_FALSE(TLZH().Unpack(Bytes{0xFF, 0xFF, 0xFF, 0xFF}, out));
-  EXPECT_TRUE(out.empty());
-  EXPECT_FALSE(TLZH().Unpack(Bytes{1, 0}, out));
-  EXPECT_FALSE(TLZH().Unpack(Bytes{0, 0, 0, 5}, out, 1000));
-}
-
-TEST(LzhTest, TreeRebuildKeepsBothSidesInStep) {
-  // Enough symbols to push the root past 0x8000 many times.
-  const Bytes data = randomBytes(400000, 9);
-  EXPECT_EQ(unpack(PackLZH(data)), data);
-  lzh::TTree tree;
-  for (int i = 0; i < 0x8000 - lzh::NChar; ++i) tree.Update(i % 7);
-  EXPECT_EQ(tree.freq[lzh::R], 0x8000);
-  tree.Update(0);  // rebuilds first
-  EXPECT_LT(tree.freq[lzh::R], 0x8000 / 2 + lzh::NChar);
-  for (int i = 0; i < lzh::T; ++i) {
-    const int k = tree.son[i];
-    EXPECT_EQ(tree.prnt[k], i);
-    if (k < lzh::T) {
-      EXPECT_EQ(tree.prnt[k + 1], i);
-    }
-    if (i + 1 < lzh::T) {
-      EXPECT_LE(tree.freq[i], tree.freq[i + 1]);
-    }
-  }
-}
-
-// The exhaustive search: every distance, longest first, nearest among equals.
-std::size_t exhaustivePackedBits(const Bytes& input) {
-  Bytes text(lzh::N - lzh::F + input.size(), 0x20);
-  std::copy(input.begin(), input.end(), text.begin() + (lzh::N - lzh::F));
-  StreamWriter w;
-  for (std::size_t at = lzh::N - lzh::F; at < text.size();) {
-    const int limit = static_cast<int>(std::min<std::size_t>(lzh::F, text.size() - at));
-    int best = 0, bestDistance = 0;
-    for (int d = 1; d <= lzh::N && static_cast<std::size_t>(d) <= at; ++d) {
-      int l = 0;
-      while (l < limit && text[at - d + l] == text[at + l]) ++l;
-      if (l > best) best = l, bestDistance = d;
-      if (best == limit) break;
-    }
-    if (best >= 3) {
-      w.Symbol(best + 253);
-      w.Position(bestDistance - 1);
-      at += best;
-    } else {
-      w.Symbol(text[at]);
-      ++at;
-    }
-  }
-  return w.Finish(static_cast<std::uint32_t>(input.size())).size();
-}
-
-TEST(LzhTest, PackerIsWithinOnePercentOfTheExhaustiveSearch) {
+TEST(LzhTest, StatedSizeBeyondTheLimitIsRefusedWithoutOutput) {
   const struct {
-    const char* name;
-    Bytes data;
-  } cases[] = {{"text", textLike(20000)}, {"bitmap-like", bitmapLike(30000, 4)}, {"random", randomBytes(8000, 5)}};
+    std::uint32_t size;
+    std::size_t streamBytes;  // size field included
+    bool expandable;
+  } cases[] = {
+      {0xFFFFFFFF, 64 << 20, false},
+      {(64u << 20) + 1, 64 << 20, false},
+      {64u << 20, 1 << 20, true},
+      {(64u << 10) + 128 * 100, 100, true},
+      {(64u << 10) + 128 * 100 + 1, 100, false},
+      {1u << 20, 8, false},
+      {64u << 10, 4, true},
+  };
   for (const auto& c : cases) {
-    const double ours = static_cast<double>(PackLZH(c.data).size());
-    const double best = static_cast<double>(exhaustivePackedBits(c.data));
-    EXPECT_LE(ours, best * 1.01) << c.name;
+    EXPECT_EQ(lzh::IsExpandableSize(c.size, c.streamBytes), c.expandable) << c.size << " from " << c.streamBytes;
+  }
+  for (std::uint32_t size : {0xFFFFFFFFu, (64u << 20) + 1, 1u << 20}) {
+    Bytes stream = streamOf(size, "0101");
+    Bytes out{1, 2, 3};
+    EXPECT_FALSE(TLZH().Unpack(stream, out)) << size;
+    EXPECT_TRUE(out.empty()) << size;
+  }
+}
+
+TEST(LzhTest, MissingBitsAreZeros) {
+  const Bytes input = bench::BitmapLike(120, 90, 7);
+  const Bytes packed = TLZHPacker::Pack(input);
+  for (std::size_t keep : {std::size_t{4}, std::size_t{5}, packed.size() / 3, packed.size() / 2, packed.size() - 1}) {
+    const Bytes cut(packed.begin(), packed.begin() + static_cast<std::ptrdiff_t>(keep));
+    const Bytes padded = concat(cut, Bytes(packed.size() * 2, 0));
+    const Bytes out = unpack(cut);
+    EXPECT_GE(out.size(), input.size()) << keep;
+    EXPECT_LT(out.size(), input.size() + lzh::F) << keep;
+    EXPECT_EQ(out, unpack(padded)) << keep;
+    EXPECT_EQ(out, bench::PlainUnpack(cut)) << keep;
+  }
+  // The part whose bits were all there is still right.
+  const Bytes half(packed.begin(), packed.begin() + static_cast<std::ptrdiff_t>(packed.size() / 2));
+  const Bytes out = unpack(half);
+  EXPECT_TRUE(std::equal(input.begin(), input.begin() + static_cast<std::ptrdiff_t>(input.size() / 4), out.begin()));
+}
+
+// Arbitrary bits decode to arbitrary symbols: long runs of them rebuild the tree many
+// times in states no packer would reach.
+TEST(LzhTest, AgreesWithStepByStepExpanderOnArbitraryBits) {
+  for (std::uint32_t seed = 1; seed <= 6; ++seed) {
+    const std::uint32_t size = 40000 * seed;
+    Bytes stream = streamOf(size, "");
+    const Bytes bits = bench::RandomBytes(size / 2, seed);
+    stream.insert(stream.end(), bits.begin(), bits.end());
+    const Bytes out = unpack(stream);
+    EXPECT_GE(out.size(), size);
+    EXPECT_EQ(out, bench::PlainUnpack(stream)) << "seed " << seed;
   }
 }
 
