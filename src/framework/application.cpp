@@ -4,6 +4,7 @@
 #include <stdexcept>
 
 #include "framework/form.h"
+#include "framework/hidden_window.h"
 
 namespace velmora {
 
@@ -42,19 +43,9 @@ int TApplication::ShowMessageBox(const std::string& text, const std::string& cap
 
 HWND TApplication::Handle() {
   if (FHandle && IsWindow(FHandle)) return FHandle;
-  static const bool registered = [] {
-    WNDCLASSA wc{};
-    wc.lpfnWndProc = DefWindowProcA;
-    wc.hInstance = GetModuleHandleA(nullptr);
-    wc.lpszClassName = "VelmoraApplication";
-    return RegisterClassA(&wc) != 0;
-  }();
-  (void)registered;
   // Owned by a hidden window of its own, so that no taskbar shows it.
-  HWND owner = CreateWindowExA(WS_EX_TOOLWINDOW, "VelmoraApplication", "", WS_POPUP, 0, 0, 0, 0, nullptr,
-                               nullptr, GetModuleHandleA(nullptr), nullptr);
-  FHandle = CreateWindowExA(WS_EX_TOOLWINDOW, "VelmoraApplication", FTitle.c_str(), WS_POPUP, 0, 0, 0, 0,
-                            owner, nullptr, GetModuleHandleA(nullptr), nullptr);
+  HWND owner = MakeHiddenWindow("VelmoraApplication", DefWindowProcA, nullptr, WS_EX_TOOLWINDOW);
+  FHandle = MakeHiddenWindow("VelmoraApplication", DefWindowProcA, owner, WS_EX_TOOLWINDOW, FTitle.c_str());
   ShowWindow(FHandle, SW_SHOWNOACTIVATE);
   return FHandle;
 }

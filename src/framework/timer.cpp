@@ -2,6 +2,7 @@
 #include "framework/timer.h"
 
 #include "framework/application.h"
+#include "framework/hidden_window.h"
 
 namespace velmora {
 
@@ -23,16 +24,7 @@ const TClassInfo& TTimer::StaticClassInfo() {
 }
 
 TTimer::TTimer(TComponent* owner) : TComponent(owner) {
-  static const bool registered = [] {
-    WNDCLASSA wc{};
-    wc.lpfnWndProc = TimerWindowProc;
-    wc.hInstance = GetModuleHandleA(nullptr);
-    wc.lpszClassName = TimerClassName;
-    return RegisterClassA(&wc) != 0;
-  }();
-  (void)registered;
-  FWindow = CreateWindowExA(0, TimerClassName, "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
-                            GetModuleHandleA(nullptr), nullptr);
+  FWindow = MakeHiddenWindow(TimerClassName, TimerWindowProc, HWND_MESSAGE);
   SetWindowLongPtrA(FWindow, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
 }
 

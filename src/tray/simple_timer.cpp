@@ -2,6 +2,7 @@
 #include "tray/simple_timer.h"
 
 #include "framework/application.h"
+#include "framework/hidden_window.h"
 
 namespace velmora {
 
@@ -9,15 +10,7 @@ namespace {
 const char HandlerClassName[] = "VelmoraSimpleTimerWindow";
 }
 
-TSimpleTimerHandler::TSimpleTimerHandler() {
-  WNDCLASSA wc{};
-  wc.lpfnWndProc = WindowProc;
-  wc.hInstance = GetModuleHandleA(nullptr);
-  wc.lpszClassName = HandlerClassName;
-  RegisterClassA(&wc);  // a second registration fails harmlessly
-  FWindow = CreateWindowExA(0, HandlerClassName, "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
-                            GetModuleHandleA(nullptr), nullptr);
-}
+TSimpleTimerHandler::TSimpleTimerHandler() : FWindow(MakeHiddenWindow(HandlerClassName, WindowProc)) {}
 
 TSimpleTimerHandler::~TSimpleTimerHandler() {
   if (FWindow) DestroyWindow(FWindow);

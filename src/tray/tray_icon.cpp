@@ -8,6 +8,7 @@
 
 #include "framework/application.h"
 #include "framework/form.h"
+#include "framework/hidden_window.h"
 
 namespace velmora {
 
@@ -62,15 +63,7 @@ UINT TaskbarCreatedMessage() {
 
 // ---- handler ------------------------------------------------------------------------
 
-TTrayIconHandler::TTrayIconHandler() {
-  WNDCLASSA wc{};
-  wc.lpfnWndProc = WindowProc;
-  wc.hInstance = GetModuleHandleA(nullptr);
-  wc.lpszClassName = HandlerClassName;
-  RegisterClassA(&wc);
-  FWindow = CreateWindowExA(0, HandlerClassName, "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
-                            GetModuleHandleA(nullptr), nullptr);
-}
+TTrayIconHandler::TTrayIconHandler() : FWindow(MakeHiddenWindow(HandlerClassName, WindowProc)) {}
 
 TTrayIconHandler::~TTrayIconHandler() {
   if (FWindow) DestroyWindow(FWindow);
