@@ -8,25 +8,54 @@ passed=0 failed=0
 check() {  # check NAME COMMAND...
   if "${@:2}"; then passed=$((passed + 1)); else failed=$((failed + 1)); echo "FAILED: $1"; fi
 }
+refuses() {  # refuses NAME EXPECTED-MESSAGE-PART COMMAND...: non-zero exit and the message on stderr
+  if ! "${@:3}" 2>"$work/err" >/dev/null && grep -q "$2" "$work/err"; then
+    passed=$((passed + 1))
+  else
+    failed=$((failed + 1)); echo "FAILED: $1"; cat "$work/err"
+  fi
+}
 mkdir "$work/skin"
 printf '[Form]\r\nBorder=border.bmp\r\n' >"$work/skin/Skin.ini"
 printf 'BM-one' >"$work/skin/border.bmp"
-printf 'BM-two' >"$work/skin/button.bmp"
+printf 'BM-two' >"$work/skin/Button.BMP"
+: >"$work/skin/empty.bmp"
+printf 'notes' >"$work/skin/README.txt"
 check "build" "$tool" build "$work/skin" "$work/skin.pkg" --version 20000
-check "list shows the entries" bash -c "'$tool' list '$work/skin.pkg' | grep -q 'version 20000, 3 entries'"
-check "extract by any case" "$tool" extract "$work/skin.pkg" BUTTON.BMP "$work/out.bmp"
-check "extracted bytes" cmp -s "$work/out.bmp" "$work/skin/button.bmp"
+check "build of the newest version by default" "$tool" build "$work/skin" "$work/skin70.pkg"
+check "list shows the entries" bash -c "'$tool' list '$work/skin.pkg' | grep -q 'version 20000, 4 entries'"
+check "list shows names lower-cased, definition first" \
+  bash -c "'$tool' list '$work/skin70.pkg' | sed -n 2p | grep -q ' skin.ini$'"
+check "extract by any case" "$tool" extract "$work/skin.pkg" BUTTON.bmp "$work/out.bmp"
+check "extracted bytes" cmp -s "$work/out.bmp" "$work/skin/Button.BMP"
+check "extract an empty entry" "$tool" extract "$work/skin.pkg" empty.bmp "$work/empty.out"
+check "empty entry is empty" test ! -s "$work/empty.out"
 head -c 50000 /dev/urandom >"$work/raw"
 check "pack" "$tool" pack "$work/raw" "$work/raw.lzh"
 check "unpack" "$tool" unpack "$work/raw.lzh" "$work/raw.back"
 check "round trip" cmp -s "$work/raw" "$work/raw.back"
+: >"$work/nothing"
+check "pack of nothing" "$tool" pack "$work/nothing" "$work/nothing.lzh"
+check "unpack of nothing" "$tool" unpack "$work/nothing.lzh" "$work/nothing.back"
+check "nothing round trip" cmp -s "$work/nothing" "$work/nothing.back"
+
 printf 'xy' >"$work/short"
-check "short stream refused" bash -c "! '$tool' unpack '$work/short' '$work/x' 2>/dev/null"
+refuses "short stream" "too short" "$tool" unpack "$work/short" "$work/x"
 printf '\xff\xff\xff\xff' >"$work/huge"
-check "huge size refused" bash -c "! '$tool' unpack '$work/huge' '$work/x' 2>/dev/null"
-check "not a package" bash -c "! '$tool' list '$work/raw.lzh' 2>/dev/null"
-check "missing entry" bash -c "! '$tool' extract '$work/skin.pkg' nothing.bmp '$work/x' 2>/dev/null"
-check "unknown version" bash -c "! '$tool' build '$work/skin' '$work/y' --version 12345 2>/dev/null"
-check "usage" bash -c "! '$tool' frobnicate 2>/dev/null"
+refuses "huge size" "stated size" "$tool" unpack "$work/huge" "$work/x"
+refuses "huge size as a package" "larger than a skin package" "$tool" list "$work/huge"
+refuses "not a package" "not a loadable skin package" "$tool" list "$work/raw.lzh"
+refuses "missing package" "cannot read" "$tool" list "$work/no-such-file"
+refuses "missing entry" "no entry named" "$tool" extract "$work/skin.pkg" nothing.bmp "$work/x"
+refuses "unknown version" "bad version" "$tool" build "$work/skin" "$work/y" --version 12345
+refuses "version that is no number" "bad version" "$tool" build "$work/skin" "$work/y" --version 7e4
+mkdir "$work/two"
+: >"$work/two/a.ini"; : >"$work/two/b.ini"
+refuses "two definition texts" "exactly one .ini" "$tool" build "$work/two" "$work/y"
+mkdir "$work/cases"
+: >"$work/cases/a.ini"; : >"$work/cases/x.bmp"; : >"$work/cases/X.bmp"
+refuses "names equal apart from case" "apart from case" "$tool" build "$work/cases" "$work/y"
+refuses "missing folder" "cannot read folder" "$tool" build "$work/no-such-folder" "$work/y"
+refuses "usage" "usage" "$tool" frobnicate
 echo "$passed passed, $failed failed"
 [ "$failed" -eq 0 ]

@@ -12,11 +12,15 @@
 #include <fstream>
 #include <iterator>
 #include <optional>
+#include <set>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "skin/data/lzh.h"
+#include "skin/data/lzh_format.h"
 #include "skin/data/lzh_packer.h"
+#include "skin/data/skin_package.h"
 #include "skin/data/skin_reader.h"
 
 namespace fs = std::filesystem;
@@ -24,141 +28,191 @@ using Bytes = std::vector<std::uint8_t>;
 
 namespace {
 
+// A failure that ends the command with a message and exit status 1.
+struct TToolError : std::runtime_error {
+  using std::runtime_error::runtime_error;
+};
+
 int usage() {
   std::fprintf(stderr,
-               "usage: velmora-skin pack IN OUT | unpack IN OUT | list PACKAGE |\n"
-               "       extract PACKAGE NAME OUT | build DIR OUT [--version V]\n");
+               "usage: velmora-skin pack IN OUT\n"
+               "       velmora-skin unpack IN OUT\n"
+               "       velmora-skin list PACKAGE\n"
+               "       velmora-skin extract PACKAGE NAME OUT\n"
+               "       velmora-skin build DIR OUT [--version V]\n");
   return 2;
 }
 
-int fail(const std::string& message) {
-  std::fprintf(stderr, "velmora-skin: %s\n", message.c_str());
-  return 1;
-}
-
-std::optional<Bytes> readFile(const std::string& path) {
+Bytes readFile(const fs::path& path) {
   std::ifstream in(path, std::ios::binary);
-  if (!in) return std::nullopt;
-  return Bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  if (!in) throw TToolError("cannot read " + path.string());
+  Bytes bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  if (in.bad()) throw TToolError("cannot read " + path.string());
+  return bytes;
 }
 
-bool writeFile(const std::string& path, const Bytes& bytes) {
+void writeFile(const fs::path& path, const Bytes& bytes) {
   std::ofstream out(path, std::ios::binary);
   out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-  return static_cast<bool>(out);
+  out.close();
+  if (!out) throw TToolError("cannot write " + path.string());
 }
 
-void put32(Bytes& b, std::uint32_t v) {
-  for (int i = 0; i < 4; ++i) b.push_back(static_cast<std::uint8_t>(v >> (8 * i)));
+Bytes packBytes(const Bytes& input) {
+  try {
+    return velmora::TLZHPacker::Pack(input);
+  } catch (const std::length_error&) {
+    throw TToolError("input is larger than a skin package may expand to (" +
+                     std::to_string(velmora::lzh::MaxExpandedSize) + " bytes)");
+  }
 }
 
-std::optional<velmora::TSkinReader> loadPackage(const std::string& path, std::string& error) {
-  auto bytes = readFile(path);
-  if (!bytes) {
-    error = "cannot read " + path;
-    return std::nullopt;
+// The reader over a package file; its refusal becomes the command's error.
+void loadPackage(velmora::TSkinReader& reader, const std::string& path) {
+  if (!reader.LoadPackage(readFile(path))) {
+    throw TToolError(path + ": not a loadable skin package: " +
+                     std::string(velmora::SkinLoadFailureText(reader.Failure())));
   }
-  std::string said;
-  velmora::TSkinReader reader([&](const std::string& m) { said = m; });
-  if (!reader.LoadPackage(*bytes)) {
-    error = path + ": " + (said.empty() ? std::string("not a loadable skin package") : said);
-    for (char& c : error)
-      if (c == '\r') c = ' ';
-    return std::nullopt;
-  }
-  return reader;
 }
 
-int build(const std::string& dir, const std::string& outPath, std::uint32_t version) {
-  const int skipped = velmora::TSkinReader::SkippedBlock(version);
-  if (skipped < 0) return fail("unknown package version " + std::to_string(version));
-  std::vector<fs::path> inis, bmps;
-  std::error_code ec;
-  for (const auto& entry : fs::directory_iterator(dir, ec)) {
-    if (!entry.is_regular_file()) continue;
-    std::string ext = entry.path().extension().string();
-    std::transform(ext.begin(), ext.end(), ext.begin(), [](unsigned char c) { return std::tolower(c); });
-    if (ext == ".ini") inis.push_back(entry.path());
-    if (ext == ".bmp") bmps.push_back(entry.path());
-  }
-  if (ec) return fail("cannot read folder " + dir);
-  if (inis.size() != 1) return fail(dir + ": needs exactly one .ini definition text, found " + std::to_string(inis.size()));
-  std::sort(bmps.begin(), bmps.end());
-  std::vector<fs::path> entries = inis;
-  entries.insert(entries.end(), bmps.begin(), bmps.end());
-  if (entries.size() > velmora::TSkinReader::MaxEntries) return fail("too many entries");
+velmora::TSkinReader newReader() {
+  // The version message is for the program's user; here the failure says it.
+  return velmora::TSkinReader([](const std::string&) {});
+}
 
-  std::string directory;
-  std::vector<Bytes> datas;
-  for (const auto& path : entries) {
-    directory += path.filename().string() + "\r\n";
-    auto data = readFile(path.string());
-    if (!data) return fail("cannot read " + path.string());
-    datas.push_back(std::move(*data));
-  }
-  Bytes package;
-  put32(package, version);
-  put32(package, static_cast<std::uint32_t>(directory.size()));
-  put32(package, 0);
-  put32(package, 0);
-  package.insert(package.end(), static_cast<std::size_t>(skipped), 0);
-  package.insert(package.end(), directory.begin(), directory.end());
-  for (const auto& d : datas) put32(package, static_cast<std::uint32_t>(d.size()));
-  for (const auto& d : datas) package.insert(package.end(), d.begin(), d.end());
-  if (!writeFile(outPath, velmora::PackLZH(package))) return fail("cannot write " + outPath);
-  std::printf("%s: version %u, %zu entries, %zu bytes expanded\n", outPath.c_str(), version, entries.size(),
-              package.size());
+int pack(const std::string& in, const std::string& out) {
+  writeFile(out, packBytes(readFile(in)));
   return 0;
+}
+
+int unpack(const std::string& in, const std::string& out) {
+  const Bytes stream = readFile(in);
+  if (stream.size() < velmora::lzh::SizeFieldBytes) throw TToolError(in + ": too short for a compressed stream");
+  Bytes bytes;
+  if (!velmora::TLZH().Unpack(stream, bytes)) {
+    throw TToolError(in + ": the stated size is more than this stream can expand to (damaged, or not a compressed stream)");
+  }
+  // A final match may run past the stated size; the stated size is what was packed.
+  std::uint32_t stated = 0;
+  for (std::size_t i = 0; i < velmora::lzh::SizeFieldBytes; ++i) stated |= std::uint32_t{stream[i]} << (8 * i);
+  bytes.resize(stated);
+  writeFile(out, bytes);
+  return 0;
+}
+
+int list(const std::string& path) {
+  auto reader = newReader();
+  loadPackage(reader, path);
+  std::printf("version %u, %zu entries\n", reader.Header().PackageVersion, reader.EntryCount());
+  for (std::size_t i = 0; i < reader.EntryCount(); ++i) {
+    const bool there = reader.EntrySize(i) == 0 || !reader.EntryData(i).empty();
+    std::printf("%10u  %s%s\n", reader.EntrySize(i), reader.Names()[i].c_str(),
+                there ? "" : "  (runs past the end of the data: missing)");
+  }
+  return 0;
+}
+
+int extract(const std::string& path, const std::string& name, const std::string& out) {
+  auto reader = newReader();
+  loadPackage(reader, path);
+  const std::string wanted = velmora::LowerCaseAscii(name);
+  const auto& names = reader.Names();
+  const auto found = std::find(names.begin(), names.end(), wanted);
+  if (found == names.end()) throw TToolError(path + ": no entry named " + name);
+  const auto index = static_cast<std::size_t>(found - names.begin());
+  if (reader.EntrySize(index) != 0 && reader.EntryData(index).empty()) {
+    throw TToolError(path + ": entry " + name + " runs past the end of the package");
+  }
+  Bytes bytes;
+  reader.ExtractEntry(name, bytes);
+  writeFile(out, bytes);
+  return 0;
+}
+
+std::string lowerExtension(const fs::path& path) { return velmora::LowerCaseAscii(path.extension().string()); }
+
+// The definition text first, then the bitmaps by name.
+std::vector<fs::path> packageFiles(const fs::path& dir) {
+  std::error_code error;
+  std::vector<fs::path> inis, bmps;
+  for (fs::directory_iterator it(dir, error), end; !error && it != end; it.increment(error)) {
+    if (!it->is_regular_file()) continue;
+    const std::string extension = lowerExtension(it->path());
+    if (extension == ".ini") {
+      inis.push_back(it->path());
+    } else if (extension == ".bmp") {
+      bmps.push_back(it->path());
+    } else {
+      std::fprintf(stderr, "velmora-skin: skipping %s (neither .ini nor .bmp)\n", it->path().string().c_str());
+    }
+  }
+  if (error) throw TToolError("cannot read folder " + dir.string() + ": " + error.message());
+  if (inis.size() != 1) {
+    throw TToolError(dir.string() + ": needs exactly one .ini definition text, found " + std::to_string(inis.size()));
+  }
+  std::sort(bmps.begin(), bmps.end());
+  inis.insert(inis.end(), bmps.begin(), bmps.end());
+  return inis;
+}
+
+int build(const std::string& dir, const std::string& out, std::uint32_t version) {
+  if (!velmora::SkippedBlockSize(version)) throw TToolError("unknown package version " + std::to_string(version));
+  std::vector<velmora::TSkinPackageEntry> entries;
+  std::set<std::string> lowerNames;
+  for (const auto& path : packageFiles(dir)) {
+    const std::string name = path.filename().string();
+    // The reader matches names lower-cased and the first wins: a second would be lost.
+    if (!lowerNames.insert(velmora::LowerCaseAscii(name)).second) {
+      throw TToolError(dir + ": two files named " + name + " apart from case");
+    }
+    entries.push_back({name, readFile(path)});
+  }
+  Bytes image;
+  try {
+    image = velmora::BuildPackageImage(version, entries);
+  } catch (const std::invalid_argument& error) {
+    throw TToolError(dir + ": " + error.what());
+  }
+  writeFile(out, packBytes(image));
+  std::printf("%s: version %u, %zu entries, %zu bytes expanded\n", out.c_str(), version, entries.size(), image.size());
+  return 0;
+}
+
+std::uint32_t parseVersion(const std::string& text) {
+  std::size_t used = 0;
+  unsigned long value = 0;
+  try {
+    value = std::stoul(text, &used);
+  } catch (const std::exception&) {
+    used = 0;
+  }
+  if (used != text.size() || used == 0 || value > 0xFFFFFFFFul ||
+      !velmora::SkippedBlockSize(static_cast<std::uint32_t>(value))) {
+    throw TToolError("bad version " + text + " (one of 20000, 30000, 40000, 50000, 60000, 70000)");
+  }
+  return static_cast<std::uint32_t>(value);
+}
+
+int run(const std::vector<std::string>& args) {
+  const std::string command = args.empty() ? "" : args[0];
+  if (command == "pack" && args.size() == 3) return pack(args[1], args[2]);
+  if (command == "unpack" && args.size() == 3) return unpack(args[1], args[2]);
+  if (command == "list" && args.size() == 2) return list(args[1]);
+  if (command == "extract" && args.size() == 4) return extract(args[1], args[2], args[3]);
+  if (command == "build" && args.size() == 3) return build(args[1], args[2], velmora::NewestPackageVersion);
+  if (command == "build" && args.size() == 5 && args[3] == "--version") return build(args[1], args[2], parseVersion(args[4]));
+  return usage();
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  const std::vector<std::string> args(argv + 1, argv + argc);
-  if (args.empty()) return usage();
-  const std::string& command = args[0];
-  if ((command == "pack" || command == "unpack") && args.size() == 3) {
-    auto in = readFile(args[1]);
-    if (!in) return fail("cannot read " + args[1]);
-    Bytes out;
-    if (command == "pack") {
-      out = velmora::PackLZH(*in);
-    } else if (!velmora::TLZH().Unpack(*in, out)) {
-      return fail(args[1] + ": not a compressed stream (no size, or larger than 64 MiB)");
-    }
-    if (!writeFile(args[2], out)) return fail("cannot write " + args[2]);
-    return 0;
+  try {
+    return run(std::vector<std::string>(argv + 1, argv + argc));
+  } catch (const TToolError& error) {
+    std::fprintf(stderr, "velmora-skin: %s\n", error.what());
+  } catch (const std::exception& error) {
+    std::fprintf(stderr, "velmora-skin: %s\n", error.what());
   }
-  if (command == "list" && args.size() == 2) {
-    std::string error;
-    auto reader = loadPackage(args[1], error);
-    if (!reader) return fail(error);
-    std::printf("version %u, %d entries\n", reader->PackageVersion(), reader->EntryCount());
-    for (int i = 0; i < reader->EntryCount(); ++i)
-      std::printf("%10d  %s\n", reader->EntrySize(i), reader->Names()[static_cast<std::size_t>(i)].c_str());
-    return 0;
-  }
-  if (command == "extract" && args.size() == 4) {
-    std::string error;
-    auto reader = loadPackage(args[1], error);
-    if (!reader) return fail(error);
-    const auto names = reader->Names();
-    std::string lower = args[2];
-    std::transform(lower.begin(), lower.end(), lower.begin(), [](unsigned char c) { return std::tolower(c); });
-    if (std::find(names.begin(), names.end(), lower) == names.end()) return fail("no entry " + args[2]);
-    if (!writeFile(args[3], reader->ExtractEntry(args[2]))) return fail("cannot write " + args[3]);
-    return 0;
-  }
-  if (command == "build" && (args.size() == 3 || (args.size() == 5 && args[3] == "--version"))) {
-    std::uint32_t version = 70000;
-    if (args.size() == 5) {
-      try {
-        version = static_cast<std::uint32_t>(std::stoul(args[4]));
-      } catch (...) {
-        return fail("bad version " + args[4]);
-      }
-    }
-    return build(args[1], args[2], version);
-  }
-  return usage();
+  return 1;
 }
