@@ -129,13 +129,17 @@ class TExpander {
     return (tables.Code[first] << 6) | static_cast<int>(all & 0x3F);
   }
 
-  // Copies byte by byte: a match may overlap the bytes it is producing.
+  // A match may overlap the bytes it is producing: those are copied byte by byte.
   std::size_t CopyMatch(std::size_t produced, int position, int length) {
     const std::ptrdiff_t from = static_cast<std::ptrdiff_t>(produced) - position - 1;
     std::uint8_t* to = FOut + produced;
     if (from >= 0) {
       const std::uint8_t* source = FOut + from;
-      for (int k = 0; k < length; ++k) to[k] = source[k];
+      if (position + 1 >= length) {
+        std::memcpy(to, source, static_cast<std::size_t>(length));
+      } else {
+        for (int k = 0; k < length; ++k) to[k] = source[k];
+      }
     } else {
       for (int k = 0; k < length; ++k) {
         const std::ptrdiff_t at = from + k;
