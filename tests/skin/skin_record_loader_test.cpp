@@ -6,6 +6,7 @@
 
 #include "skin/data/lzh_packer.h"
 #include "skin/data/skin_package.h"
+#include "skin/data/skin_records_set.h"
 
 namespace velmora {
 namespace {
@@ -148,6 +149,42 @@ TEST_F(RecordLoaderTest, CaptionButtonsSelectionPositionsAndFrames) {
     EXPECT_EQ(mdi.Map.Width(), 16);  // 48 / 12 * 4
     EXPECT_EQ(mdi.Xcoord, (3 - k) * (4 + 4));
   }
+}
+
+}  // namespace
+}  // namespace velmora
+
+namespace velmora {
+namespace {
+
+TEST_F(RecordLoaderTest, WholeSkinFrameCountsAndTabPaneMargins) {
+  ini("[Tab.Pane]\nImage=img.bmp\nLeftWidth=10\nTopHeight=3\nFrame=7\n"
+      "[Progress]\nBitmap=img.bmp\nStyle=1\n"
+      "[Progress.Chunk]\nImage=img.bmp\nFrame=3\n"
+      "[Headerbar]\nImage=img.bmp\nFrame=2\n"
+      "[HorzScrollThumb]\nImage=img.bmp\nFrameCount=6\n"
+      "[VertScrollThumb]\nImage=img.bmp\n"
+      "[Scrollbar]\nImage=img.bmp\n"
+      "[Buttons]\nCheckButton=b126.bmp\nRadioButton=img.bmp\n");
+  TSkinRecords records;
+  records.Load(loader());
+  records.ApplyFrameCounts(FIni);
+  ASSERT_NE(records.TabPane, nullptr);
+  EXPECT_EQ(records.TabPane->LeftWidth, 4);  // 10 is clamped
+  EXPECT_EQ(records.TabPane->TopHeight, 3);
+  EXPECT_EQ(records.TabPane->Frame, 1);
+  EXPECT_EQ(records.Progress->Frame, 1);       // Style 1
+  EXPECT_EQ(records.ProgressChunk->Frame, 3);  // kept from the text
+  EXPECT_EQ(records.Headerbar->Frame, 2);      // kept: not 0
+  EXPECT_EQ(records.HorzScrollThumb->Frame, 6);
+  EXPECT_EQ(records.VertScrollThumb->Frame, 3);
+  EXPECT_EQ(records.Scrollbar->Frame, 23);
+  EXPECT_EQ(records.Buttons->Frame, 5);
+  EXPECT_EQ(records.Title->Frame, 2);
+  EXPECT_EQ(records.Buttons->CheckButtonFrame, 126 / 16);  // 21 high
+  EXPECT_EQ(records.Buttons->RadioButtonFrame, 4);         // 8 / 13 is below 4
+  EXPECT_EQ(records.GroupBox, nullptr);                     // not in this skin
+  EXPECT_EQ(records.SysButtons.size(), 3u);                 // only the three MDI buttons
 }
 
 }  // namespace
