@@ -37,10 +37,10 @@ std::string LowerCaseAscii(std::string_view text) {
   return lower;
 }
 
-std::vector<std::string> SplitDirectory(std::string_view text) {
+std::vector<std::string> SplitDirectory(std::string_view text, std::size_t limit) {
   std::vector<std::string> lines;
   std::size_t start = 0;
-  while (start < text.size()) {
+  while (start < text.size() && lines.size() < limit) {
     std::size_t end = start;
     while (end < text.size() && text[end] != '\r' && text[end] != '\n') ++end;
     lines.emplace_back(text.substr(start, end - start));

@@ -34,7 +34,8 @@ std::string LowerCaseAscii(std::string_view text);
 
 // The directory text as entry names: a line ends at CR LF, a lone CR or a lone LF; a
 // final line break adds no entry; an empty line inside is an entry with an empty name.
-std::vector<std::string> SplitDirectory(std::string_view text);
+// At most `limit` names are returned: a damaged directory may hold millions of lines.
+std::vector<std::string> SplitDirectory(std::string_view text, std::size_t limit = SIZE_MAX);
 
 struct TSkinPackageEntry {
   std::string Name;

@@ -79,7 +79,9 @@ bool TSkinReader::ReadPackage(std::span<const std::uint8_t> expanded) {
   const std::uint64_t directoryEnd = directoryStart + FHeader.DirectoryLength;
   if (directoryEnd > expanded.size()) return Fail(TSkinLoadFailure::DirectoryPastEnd);
   const auto directory = expanded.subspan(directoryStart, FHeader.DirectoryLength);
-  FNames = SplitDirectory(LowerCaseAscii({reinterpret_cast<const char*>(directory.data()), directory.size()}));
+  // One line more than the table holds is enough to know the package is refused.
+  FNames = SplitDirectory(LowerCaseAscii({reinterpret_cast<const char*>(directory.data()), directory.size()}),
+                          MaxPackageEntries + 1);
   if (FNames.size() > MaxPackageEntries) return Fail(TSkinLoadFailure::TooManyEntries);
 
   const std::uint64_t dataStart = directoryEnd + 4 * std::uint64_t{FNames.size()};

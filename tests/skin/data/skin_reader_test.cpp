@@ -239,6 +239,16 @@ TEST(SkinReaderTest, AtMost1001Entries) {
   }
 }
 
+TEST(SkinReaderTest, HugeDirectoryIsRefusedWithoutSplittingItAll) {
+  // 8 MiB of line breaks: millions of empty names if split to the end. The split
+  // stops one line past what the table holds (checked directly below).
+  const std::string directory(8u << 20, '\n');
+  TReaderWithHost host;
+  EXPECT_FALSE(host.Load(handMadeImage(20000, 0, directory, {}, "")));
+  EXPECT_EQ(host.Reader.Failure(), TSkinLoadFailure::TooManyEntries);
+  EXPECT_EQ(SplitDirectory("a\nb\nc\nd", 2), (std::vector<std::string>{"a", "b"}));
+}
+
 TEST(SkinReaderTest, FailedLoadForgetsTheEarlierPackage) {
   TReaderWithHost host;
   ASSERT_TRUE(host.Load(handMadeImage(20000, 0, "a", {1}, "x")));
