@@ -90,7 +90,8 @@ int unpack(const std::string& in, const std::string& out) {
   if (stream.size() < velmora::lzh::SizeFieldBytes) throw TToolError(in + ": too short for a compressed stream");
   Bytes bytes;
   if (!velmora::TLZH().Unpack(stream, bytes)) {
-    throw TToolError(in + ": the stated size is more than this stream can expand to (damaged, or not a compressed stream)");
+    throw TToolError(in + ": the stated size is beyond what is expanded (over 64 MiB, or far more than the stream's "
+                          "length can give: damaged, cut short, or not a compressed stream)");
   }
   // A final match may run past the stated size; the stated size is what was packed.
   std::uint32_t stated = 0;

@@ -24,7 +24,9 @@ TSkinPackageHeader readHeader(std::span<const std::uint8_t> expanded) {
 std::string_view SkinLoadFailureText(TSkinLoadFailure failure) {
   switch (failure) {
     case TSkinLoadFailure::None: return "no failure";
-    case TSkinLoadFailure::ExpandedSizeRefused: return "the stored expanded size is larger than a skin package may be";
+    case TSkinLoadFailure::ExpandedSizeRefused:
+      return "the stored expanded size is beyond what is expanded (over 64 MiB, or far more than the stream's "
+             "length can give: damaged or cut short)";
     case TSkinLoadFailure::UnknownVersion: return "the package version is not one this reader reads (or the package is damaged)";
     case TSkinLoadFailure::TooManyEntries: return "the directory lists more than 1001 entries";
     case TSkinLoadFailure::DirectoryPastEnd: return "the directory runs past the end of the package";
