@@ -1,10 +1,12 @@
 // The application object and its error box.
 #include "framework/application.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 #include "framework/form.h"
 #include "framework/hidden_window.h"
+#include "framework/menus.h"
 
 namespace velmora {
 
@@ -41,19 +43,58 @@ int TApplication::ShowMessageBox(const std::string& text, const std::string& cap
   return ::MessageBoxA(DialogOwner(), text.c_str(), title.c_str(), flags);
 }
 
+namespace {
+
+// The application's own window owns the pop-up menus: the menu being tracked hears of
+// its menu messages.
+LRESULT CALLBACK applicationWindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
+  TMessage message{msg, wParam, lParam, 0};
+  try {
+    if (DispatchMenuOwnerMessage(message)) return message.Result;
+  } catch (...) {
+    Application.HandleException();
+    return 0;
+  }
+  return DefWindowProcA(window, msg, wParam, lParam);
+}
+
+}  // namespace
+
 HWND TApplication::Handle() {
   if (FHandle && IsWindow(FHandle)) return FHandle;
   // Owned by a hidden window of its own, so that no taskbar shows it.
-  HWND owner = MakeHiddenWindow("VelmoraApplication", DefWindowProcA, nullptr, WS_EX_TOOLWINDOW);
-  FHandle = MakeHiddenWindow("VelmoraApplication", DefWindowProcA, owner, WS_EX_TOOLWINDOW, FTitle.c_str());
+  HWND owner = MakeHiddenWindow("VelmoraApplicationOwner", DefWindowProcA, nullptr, WS_EX_TOOLWINDOW);
+  FHandle = MakeHiddenWindow("VelmoraApplication", applicationWindowProc, owner, WS_EX_TOOLWINDOW, FTitle.c_str());
   ShowWindow(FHandle, SW_SHOWNOACTIVATE);
   return FHandle;
 }
 
 void TApplication::FormDestroyed(TForm* form) {
   if (FMainForm != form) return;
+  FMainWindowHook.Detach();
   FMainForm = nullptr;
   FMainWindow = nullptr;
+}
+
+int TApplication::HookMainWindow(TWindowHook hook) {
+  FHooks.emplace_back(++FLastHook, std::make_shared<TWindowHook>(std::move(hook)));
+  return FLastHook;
+}
+
+void TApplication::UnhookMainWindow(int hook) {
+  std::erase_if(FHooks, [hook](const auto& entry) { return entry.first == hook; });
+}
+
+// Every hook sees the message in turn (a hook taken out by an earlier one is skipped),
+// then it goes on to the window's own handling unless a hook kept it.
+LRESULT TApplication::mainWindowMessage(UINT msg, WPARAM wParam, LPARAM lParam, const TSubclassNext& next) {
+  TMessage message{msg, wParam, lParam, 0};
+  const auto hooks = FHooks;
+  for (const auto& [number, hook] : hooks) {
+    const bool present = std::any_of(FHooks.begin(), FHooks.end(), [n = number](const auto& e) { return e.first == n; });
+    if (present && (*hook)(message)) return message.Result;
+  }
+  return next(msg, wParam, lParam);
 }
 
 void TApplication::Minimize() {
@@ -90,7 +131,12 @@ void TApplication::ProcessMessages() {
 
 void TApplication::SetMainForm(TForm& form) {
   FMainForm = &form;
-  FMainWindow = form.Handle();
+  HWND window = form.Handle();
+  if (window != FMainWindow || !FMainWindowHook.Attached())
+    FMainWindowHook.Attach(window, [this](UINT msg, WPARAM wParam, LPARAM lParam, const TSubclassNext& next) {
+      return mainWindowMessage(msg, wParam, lParam, next);
+    });
+  FMainWindow = window;
 }
 
 int TApplication::Run(TForm& form) {

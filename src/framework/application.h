@@ -5,7 +5,12 @@
 #include <windows.h>
 
 #include <exception>
+#include <functional>
+#include <memory>
 #include <string>
+#include <vector>
+
+#include "framework/window_subclass.h"
 
 namespace velmora {
 
@@ -14,6 +19,11 @@ namespace velmora {
 std::string ErrorBoxText(const std::string& message);
 
 class TForm;
+struct TMessage;
+
+// A hook on the application's window: sees a message before its normal handling and
+// answers true to keep it from going on (the message's Result is then the answer).
+using TWindowHook = std::function<bool(TMessage& message)>;
 
 class TApplication {
  public:
@@ -23,7 +33,15 @@ class TApplication {
   HWND MainWindow() const { return FMainWindow; }
   void SetMainWindow(HWND window) { FMainWindow = window; }
   TForm* MainForm() const { return FMainForm; }
+  // The main form's window is also the application's window: the hooks below see its
+  // messages from here on.
   void SetMainForm(TForm& form);
+
+  // Hooks on the application's window, called in the order they were added. A hook may
+  // be added before there is a main window; it sees messages once there is one.
+  // Returns the hook's number for UnhookMainWindow.
+  int HookMainWindow(TWindowHook hook);
+  void UnhookMainWindow(int hook);
 
   // The application's own window: visible but of zero size and without a taskbar
   // entry. A pop-up menu of a program whose main window is hidden needs a visible
@@ -58,6 +76,7 @@ class TApplication {
   HWND DialogOwner() const;
 
   bool handleMessage(MSG& msg);
+  LRESULT mainWindowMessage(UINT msg, WPARAM wParam, LPARAM lParam, const TSubclassNext& next);
 
   std::string FTitle;
   HWND FMainWindow = nullptr;
@@ -65,6 +84,9 @@ class TApplication {
   HWND FHandle = nullptr;
   bool FShowMainForm = true;
   bool FTerminated = false;
+  std::vector<std::pair<int, std::shared_ptr<TWindowHook>>> FHooks;
+  int FLastHook = 0;
+  TWindowSubclass FMainWindowHook;
 };
 
 // The one application object of the process.

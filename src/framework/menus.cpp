@@ -92,6 +92,30 @@ TMenuItem* TPopupMenu::DefaultItem() const {
 }
 
 TMenuItem* TPopupMenu::Popup(int x, int y, HWND owner) {
+  TMenuItem* chosen = Track(x, y, owner);
+  if (chosen) chosen->Click();
+  return chosen;
+}
+
+bool DispatchMenuOwnerMessage(TMessage& message) {
+  switch (message.Msg) {
+    case WM_INITMENU:
+    case WM_INITMENUPOPUP:
+    case WM_UNINITMENUPOPUP:
+    case WM_MENUSELECT:
+    case WM_MENUCHAR:
+    case WM_MEASUREITEM:
+    case WM_DRAWITEM:
+    case WM_ENTERIDLE:
+      break;
+    default:
+      return false;
+  }
+  TPopupMenu* menu = TPopupMenu::Tracking();
+  return menu && menu->OwnerMessage(message);
+}
+
+TMenuItem* TPopupMenu::Track(int x, int y, HWND owner) {
   if (OnPopup) OnPopup(this);
   MenuHandle menu;
   for (TMenuItem* item : FItems) {
@@ -102,14 +126,15 @@ TMenuItem* TPopupMenu::Popup(int x, int y, HWND owner) {
     AppendMenuA(menu.Get(), flags, item->Command(), item->Caption().c_str());
     if (item->Default()) SetMenuDefaultItem(menu.Get(), item->Command(), FALSE);
   }
-  const UINT chosen = static_cast<UINT>(TrackPopupMenu(
-      menu.Get(), TPM_LEFTALIGN | TPM_RIGHTBUTTON | TPM_RETURNCMD | TPM_NONOTIFY, x, y, 0, owner, nullptr));
-  for (TMenuItem* item : FItems) {
-    if (chosen && item->Command() == chosen) {
-      item->Click();
-      return item;
-    }
-  }
+  // The owner hears of the menu (WM_INITMENUPOPUP and the others) but gets no
+  // WM_COMMAND: the chosen command comes back here.
+  TPopupMenu* outer = FTracking;
+  FTracking = this;
+  const UINT chosen = static_cast<UINT>(
+      TrackPopupMenu(menu.Get(), TPM_LEFTALIGN | TPM_RIGHTBUTTON | TPM_RETURNCMD, x, y, 0, owner, nullptr));
+  FTracking = outer;
+  for (TMenuItem* item : FItems)
+    if (chosen && item->Command() == chosen) return item;
   return nullptr;
 }
 

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "framework/component.h"
+#include "framework/control.h"
 
 namespace velmora {
 
@@ -62,6 +63,18 @@ class TPopupMenu : public TComponent {
   // Opens the menu at (x, y) in screen coordinates, owned by `owner`, and clicks the
   // chosen item once the menu is closed. Returns the chosen item, or null.
   TMenuItem* Popup(int x, int y, HWND owner);
+  // The same without the click: the caller clicks the item when it is ready for it.
+  TMenuItem* Track(int x, int y, HWND owner);
+
+  // The menu open right now, if any. While it is open, the menu messages its owner
+  // window receives (WM_INITMENUPOPUP, WM_MEASUREITEM, WM_DRAWITEM, WM_MENUSELECT...)
+  // are offered to it through DispatchMenuOwnerMessage.
+  static TPopupMenu* Tracking() { return FTracking; }
+  // A menu message of the owner window; true when the menu answered it.
+  virtual bool OwnerMessage(TMessage& message) {
+    (void)message;
+    return false;
+  }
 
   TNotifyEvent OnPopup;
 
@@ -72,6 +85,11 @@ class TPopupMenu : public TComponent {
   std::vector<TMenuItem*> FItems;
   bool FAutoPopup = true;
   TComponent* FPopupComponent = nullptr;
+  static inline TPopupMenu* FTracking = nullptr;
 };
+
+// For the window procedure of a menu's owner window: offers a menu message to the menu
+// being tracked; true (with the answer in Result) when it took the message.
+bool DispatchMenuOwnerMessage(TMessage& message);
 
 }  // namespace velmora

@@ -7,10 +7,23 @@
 namespace velmora {
 
 namespace {
-const char HandlerClassName[] = "VelmoraSimpleTimerWindow";
-}
 
-TSimpleTimerHandler::TSimpleTimerHandler() : FWindow(MakeHiddenWindow(HandlerClassName, WindowProc)) {}
+const char HandlerClassName[] = "VelmoraSimpleTimerWindow";
+
+// When the module goes, a handler that is still there goes with it.
+struct HandlerAtModuleEnd {
+  ~HandlerAtModuleEnd() { TSimpleTimerHandler::DestroyInstance(); }
+} handlerAtModuleEnd;
+
+}  // namespace
+
+TSimpleTimerHandler::TSimpleTimerHandler()
+    : FWindow(MakeHiddenWindow(HandlerClassName, WindowProc, nullptr, 0, "", this)) {}
+
+void TSimpleTimerHandler::DestroyInstance() {
+  delete FInstance;
+  FInstance = nullptr;
+}
 
 TSimpleTimerHandler::~TSimpleTimerHandler() {
   if (FWindow) DestroyWindow(FWindow);
@@ -33,9 +46,12 @@ void TSimpleTimerHandler::Unregister(TSimpleTimer* timer) {
 }
 
 LRESULT CALLBACK TSimpleTimerHandler::WindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
-  if (msg == WM_TIMER && FInstance) {
+  auto* handler = static_cast<TSimpleTimerHandler*>(HiddenWindowObject(window, msg, lParam));
+  if (msg == WM_TIMER && handler) {
+    // The timer whose Id is wParam, if it still lives: a tick already queued for a
+    // timer that is gone finds nobody.
     auto* timer = reinterpret_cast<TSimpleTimer*>(wParam);
-    if (FInstance->FTimers.count(timer)) {
+    if (handler->FTimers.count(timer)) {
       try {
         timer->tick();
       } catch (...) {
@@ -102,7 +118,8 @@ void TSimpleTimer::SetOnTimer(TNotifyEvent onTimer) {
 
 void TSimpleTimer::tick() {
   if (OneShot) Stop(true);
-  if (FOnTimer) FOnTimer(this);
+  // A copy runs, so the event may replace itself or free the timer.
+  if (TNotifyEvent event = FOnTimer) event(this);
 }
 
 }  // namespace velmora

@@ -22,6 +22,9 @@ class TSimpleTimerHandler {
   unsigned ActiveTimers() const { return FActiveTimers; }
   HWND Window() const { return FWindow; }
 
+  // Destroys the handler and its window if there is one (at module end).
+  static void DestroyInstance();
+
  private:
   friend class TSimpleTimer;
   TSimpleTimerHandler();

@@ -63,7 +63,22 @@ UINT TaskbarCreatedMessage() {
 
 // ---- handler ------------------------------------------------------------------------
 
-TTrayIconHandler::TTrayIconHandler() : FWindow(MakeHiddenWindow(HandlerClassName, WindowProc)) {}
+namespace {
+
+// When the module goes, a handler that is still there goes with it.
+struct HandlerAtModuleEnd {
+  ~HandlerAtModuleEnd() { TTrayIconHandler::DestroyInstance(); }
+} handlerAtModuleEnd;
+
+}  // namespace
+
+TTrayIconHandler::TTrayIconHandler()
+    : FWindow(MakeHiddenWindow(HandlerClassName, WindowProc, nullptr, 0, "", this)) {}
+
+void TTrayIconHandler::DestroyInstance() {
+  delete FInstance;
+  FInstance = nullptr;
+}
 
 TTrayIconHandler::~TTrayIconHandler() {
   if (FWindow) DestroyWindow(FWindow);
@@ -86,17 +101,22 @@ void TTrayIconHandler::Unregister(TTrayIcon* icon) {
 }
 
 LRESULT CALLBACK TTrayIconHandler::WindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
+  auto* handler = static_cast<TTrayIconHandler*>(HiddenWindowObject(window, msg, lParam));
   switch (msg) {
     case WM_TRAYNOTIFY:
-      if (FInstance) {
-        for (TTrayIcon* icon : FInstance->FIcons) {
-          if (icon->IconId() != static_cast<UINT>(wParam)) continue;
+      // The icon whose identity wParam carries, if it still lives. Nothing of the
+      // handler is touched after the icon has handled the notification: a menu
+      // command may have freed both.
+      if (handler) {
+        TTrayIcon* target = nullptr;
+        for (TTrayIcon* icon : handler->FIcons)
+          if (icon->IconId() == static_cast<UINT>(wParam)) target = icon;
+        if (target) {
           try {
-            icon->handleNotify(static_cast<UINT>(lParam));
+            target->handleNotify(static_cast<UINT>(lParam));
           } catch (...) {
             Application.HandleException();
           }
-          break;
         }
       }
       return 0;
@@ -174,7 +194,13 @@ TTrayIcon::TTrayIcon(TComponent* owner) : TComponent(owner) {
   FExitTimer = std::make_unique<TSimpleTimer>(20, [this](TObjectSender) { exitTick(); });
   FMouseOutside = true;
   TaskbarCreatedMessage();
-  installOwnerHook();
+  // The application's window and the owner's window are both the main window here:
+  // the application's hook and the owner's subclass each keep their own rules.
+  FApplicationHook = Application.HookMainWindow([this](TMessage& m) { return applicationMessage(m); });
+  if (TWinControl* owner = ownerControl())
+    FOwnerSubclass.Attach(owner->Handle(), [this](UINT msg, WPARAM wParam, LPARAM lParam, const TSubclassNext& next) {
+      return ownerMessage(msg, wParam, lParam, next);
+    });
 }
 
 TTrayIcon::~TTrayIcon() {
@@ -186,51 +212,17 @@ TTrayIcon::~TTrayIcon() {
   FExitTimer.reset();
   FIcon->OnChange = nullptr;
   FIcon.reset();
-  removeOwnerHook();
+  Application.UnhookMainWindow(FApplicationHook);
+  FOwnerSubclass.Detach();
   TTrayIconHandler::Unregister(this);
 }
 
 TWinControl* TTrayIcon::ownerControl() const { return dynamic_cast<TWinControl*>(Owner()); }
 
-// The procedure put in front of the owner's WindowProc; its type tells whether the
-// procedure in front is still ours.
-struct TrayHookProc {
-  std::shared_ptr<TTrayIcon::HookState> State;
-  void operator()(TMessage& m) const;
-};
-
-// The owner's window is both the application's window and the owner's window here:
-// one hook in front of its WindowProc serves the rules of both.
-void TTrayIcon::installOwnerHook() {
-  TWinControl* owner = ownerControl();
-  if (!owner) return;
-  FHook = std::make_shared<HookState>(HookState{this, owner->WindowProc});
-  owner->WindowProc = TrayHookProc{FHook};
-}
-
-// Puts the previous procedure back while ours is still in front; otherwise ours stays
-// in the chain as a plain pass-through.
-void TTrayIcon::removeOwnerHook() {
-  if (!FHook) return;
-  FHook->Icon = nullptr;
-  if (TWinControl* owner = ownerControl()) {
-    const auto* front = owner->WindowProc.target<TrayHookProc>();
-    if (front && front->State == FHook) owner->WindowProc = FHook->Previous;
-  }
-  FHook.reset();
-}
-
-void TrayHookProc::operator()(TMessage& m) const {
-  if (State->Icon)
-    State->Icon->ownerMessage(m, State->Previous);
-  else
-    State->Previous(m);
-}
-
-void TTrayIcon::ownerMessage(TMessage& m, const std::function<void(TMessage&)>& next) {
-  TWinControl* owner = ownerControl();
+// As the application's window: minimized to the tray, restored, the taskbar
+// re-created, and the first placement of the main form. Every message goes on.
+bool TTrayIcon::applicationMessage(TMessage& m) {
   const UINT taskbarCreated = TaskbarCreatedMessage();
-  // As the application's window.
   if (m.Msg == WM_SIZE && m.WParam == SIZE_MINIMIZED) {
     if (FMinimizeToTray) DoHideToTray();
   } else if (m.Msg == WM_SYSCOMMAND && (m.WParam & 0xFFF0) == SC_RESTORE) {
@@ -238,22 +230,27 @@ void TTrayIcon::ownerMessage(TMessage& m, const std::function<void(TMessage&)>& 
   } else if (taskbarCreated && m.Msg == taskbarCreated) {
     if (FIconVisible) AddToTray();
   } else if (m.Msg == WM_WINDOWPOSCHANGED && FStartupPending && Application.MainForm()) {
-    FStartupPending = false;  // the main form is never an MDI parent here
+    FStartupPending = false;  // the main form is never an MDI parent here: nothing to ask
   }
-  // As the owner's window.
-  if (m.Msg == WM_SHOWWINDOW && m.WParam == 1 && m.LParam == 0) {
-    SetForegroundWindow(Application.Handle());
-    if (owner && owner->WindowHandle()) SetForegroundWindow(owner->WindowHandle());
-  } else if ((m.Msg == WM_SHOWWINDOW && m.WParam == 0 && m.LParam == SW_PARENTCLOSING && !Application.Terminated()) ||
-             (m.Msg == WM_SYSCOMMAND && (m.WParam & 0xFFF0) == SC_MINIMIZE)) {
+  return false;
+}
+
+// As the owner's window: brought forward when shown; with an OnMinimizeToTray handler a
+// minimize is answered here and the window never minimizes (so the WM_SIZE rule above
+// does not run as well).
+LRESULT TTrayIcon::ownerMessage(UINT msg, WPARAM wParam, LPARAM lParam, const TSubclassNext& next) {
+  if (msg == WM_SHOWWINDOW && wParam == 1 && lParam == 0) {
+    if (HWND app = Application.MainWindow()) SetForegroundWindow(app);
+    SetForegroundWindow(next.Window());
+  } else if ((msg == WM_SHOWWINDOW && wParam == 0 && lParam == SW_PARENTCLOSING && !Application.Terminated()) ||
+             (msg == WM_SYSCOMMAND && (wParam & 0xFFF0) == SC_MINIMIZE)) {
     if (FMinimizeToTray && OnMinimizeToTray) {
       OnMinimizeToTray(this);
       DoHideToTray();
-      m.Result = 1;
-      return;
+      return 1;
     }
   }
-  next(m);
+  return next(msg, wParam, lParam);
 }
 
 void TTrayIcon::Loaded() {
@@ -326,7 +323,8 @@ void TTrayIcon::SetShowHint(bool v) {
 }
 
 void TTrayIcon::SetIcon(TIcon* icon) {
-  if (icon && icon != FIcon.get()) FIcon->AssignQuietly(*icon);
+  const TIcon empty;
+  if (icon != FIcon.get()) FIcon->AssignQuietly(icon ? *icon : empty);
   RefreshTrayIcon();
 }
 
@@ -407,10 +405,14 @@ void TTrayIcon::PopupAtCursor() {
   SetForegroundWindow(app);
   Application.ProcessMessages();
   FPopupMenu->SetPopupComponent(this);
-  FPopupMenu->Popup(cursor.x, cursor.y, app);
+  TMenuItem* chosen = FPopupMenu->Track(cursor.x, cursor.y, app);
+  // The menu's owner gets a message after the menu, or the next menu may not close
+  // when the user clicks elsewhere.
   PostMessageA(app, WM_NULL, 0, 0);
   if (TWinControl* owner = ownerControl(); owner && owner->WindowHandle())
     PostMessageA(owner->WindowHandle(), WM_NULL, 0, 0);
+  // Last: the command may free this component (and the handler with it).
+  if (chosen) chosen->Click();
 }
 
 void TTrayIcon::DoHideToTray() {

@@ -14,6 +14,7 @@
 #include "framework/control.h"
 #include "framework/icons.h"
 #include "framework/menus.h"
+#include "framework/window_subclass.h"
 #include "tray/simple_timer.h"
 
 namespace velmora {
@@ -38,6 +39,9 @@ class TTrayIconHandler {
   static TTrayIconHandler* Instance() { return FInstance; }
   unsigned RefCount() const { return FRefCount; }
   HWND Window() const { return FWindow; }
+
+  // Destroys the handler and its window if there is one (at module end).
+  static void DestroyInstance();
 
  private:
   friend class TTrayIcon;
@@ -113,13 +117,6 @@ class TTrayIcon : public TComponent {
   // The icon data of an .ico file, stored with the form.
   bool ReadBinaryProperty(const std::string& name, const std::vector<std::uint8_t>& bytes) override;
 
-  // The hook on the owner's WindowProc: shared with the procedure it put in front, so
-  // that procedure stays valid (as a pass-through) if it cannot be taken out.
-  struct HookState {
-    TTrayIcon* Icon;
-    std::function<void(TMessage&)> Previous;
-  };
-
   // The timers, for the tests' eyes.
   const TSimpleTimer& CycleTimer() const { return *FCycleTimer; }
   const TSimpleTimer& ClickTimer() const { return *FClickTimer; }
@@ -146,10 +143,10 @@ class TTrayIcon : public TComponent {
   void clickTick();
   void exitTick();
   void applyCycleIcons();
-  friend struct TrayHookProc;
-  void ownerMessage(TMessage& message, const std::function<void(TMessage&)>& next);
-  void installOwnerHook();
-  void removeOwnerHook();
+  // The rules for the application's window (a hook of the application) and for the
+  // owner's window (a subclass of it); here both are the main window.
+  bool applicationMessage(TMessage& message);
+  LRESULT ownerMessage(UINT msg, WPARAM wParam, LPARAM lParam, const TSubclassNext& next);
   TWinControl* ownerControl() const;
   bool shellCall(DWORD message);
 
@@ -173,7 +170,8 @@ class TTrayIcon : public TComponent {
   bool FMouseOutside = true, FStartupPending = true, FInPreview = false;
   POINT FLastCursor{};
   NOTIFYICONDATAA FIconData{};
-  std::shared_ptr<HookState> FHook;
+  TWindowSubclass FOwnerSubclass;
+  int FApplicationHook = 0;
 };
 
 // "TaskbarCreated": the taskbar was re-created (0 when comctl32 is older than 4.71).

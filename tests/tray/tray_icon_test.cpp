@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 
 #include "framework/application.h"
@@ -31,6 +32,30 @@ class TOwnerForm : public TForm {
   const TClassInfo& ClassInfo() const override { return StaticClassInfo(); }
 };
 
+// Counts how often a minimize reaches HideToTray.
+class TCountingTrayIcon : public TTrayIcon {
+ public:
+  using TTrayIcon::TTrayIcon;
+  int HideToTrayCalls = 0;
+
+ protected:
+  void DoHideToTray() override {
+    ++HideToTrayCalls;
+    TTrayIcon::DoHideToTray();
+  }
+};
+
+// A menu that records the menu messages its owner window passes to it.
+class TRecordingMenu : public TPopupMenu {
+ public:
+  using TPopupMenu::TPopupMenu;
+  std::vector<UINT> OwnerMessages;
+  bool OwnerMessage(TMessage& message) override {
+    OwnerMessages.push_back(message.Msg);
+    return false;
+  }
+};
+
 HICON makeIcon(COLORREF color) {
   BYTE andMask[32 * 4] = {};
   std::vector<DWORD> bits(32 * 32, 0xFF000000 | color);
@@ -40,8 +65,8 @@ HICON makeIcon(COLORREF color) {
 struct Fixture : testing::Test {
   Fixture() {
     Application.SetTitle("TrayIconTest");
-    icon = new TTrayIcon(&form);
-    menu = new TPopupMenu(&form);
+    icon = new TCountingTrayIcon(&form);
+    menu = new TRecordingMenu(&form);
     item = new TMenuItem(&form);
     item->SetCaption("item");
     item->OnClick = [this](TObjectSender) { journal.push_back("menu item"); };
@@ -70,9 +95,11 @@ struct Fixture : testing::Test {
     return Shell_NotifyIconA(NIM_MODIFY, &data) != FALSE;
   }
 
+  ~Fixture() override { Application.SetShowMainForm(true); }
+
   TOwnerForm form;
-  TTrayIcon* icon;
-  TPopupMenu* menu;
+  TCountingTrayIcon* icon;
+  TRecordingMenu* menu;
   TMenuItem* item;
   std::unique_ptr<TSimpleTimer> closer;
   std::vector<std::string> journal;
@@ -217,21 +244,29 @@ TEST_F(TrayIconTest, AddRefreshAndRemoveAgainstTheRealNotificationArea) {
   EXPECT_FALSE(inTray());
 }
 
-TEST_F(TrayIconTest, TaskbarCreatedBringsBackAVisibleIconOnly) {
+// The shell broadcasts "TaskbarCreated" to every top-level window when its taskbar comes
+// back; the program's window is hidden in the tray at that moment.
+TEST_F(TrayIconTest, TaskbarCreatedBroadcastBringsBackAVisibleIconOnly) {
   ASSERT_NE(TaskbarCreatedMessage(), 0u);
-  form.Handle();
+  Application.SetMainForm(form);
+  auto broadcast = [] {
+    DWORD_PTR answer = 0;
+    SendMessageTimeoutA(HWND_BROADCAST, TaskbarCreatedMessage(), 0, 0, SMTO_ABORTIFHUNG, 5000, &answer);
+  };
   icon->SetIconVisible(true);
   ASSERT_TRUE(inTray());
   // The taskbar forgot its icons.
   NOTIFYICONDATAA data = icon->IconData();
   Shell_NotifyIconA(NIM_DELETE, &data);
   ASSERT_FALSE(inTray());
-  SendMessageA(form.Handle(), TaskbarCreatedMessage(), 0, 0);
+  broadcast();
   EXPECT_TRUE(inTray());
+  EXPECT_TRUE(icon->IconVisible());
 
   icon->SetIconVisible(false);
-  SendMessageA(form.Handle(), TaskbarCreatedMessage(), 0, 0);
+  broadcast();
   EXPECT_FALSE(inTray());
+  EXPECT_FALSE(icon->IconVisible());
 }
 
 TEST_F(TrayIconTest, DestroyingTheComponentRemovesTheIcon) {
@@ -242,26 +277,82 @@ TEST_F(TrayIconTest, DestroyingTheComponentRemovesTheIcon) {
   EXPECT_FALSE(Shell_NotifyIconA(NIM_MODIFY, &data));
 }
 
-TEST_F(TrayIconTest, MinimizingTheOwnerHidesItAndKeepsTheIcon) {
+// The main window is both the application's window and the tray icon's owner: however
+// it is minimized, HideToTray runs once; the window is hidden and the icon stays.
+TEST_F(TrayIconTest, EachMinimizeReachesHideToTrayOnce) {
+  struct Case {
+    const char* name;
+    bool handler;       // OnMinimizeToTray set
+    bool systemCommand;  // the caption's button (SC_MINIMIZE), else ShowWindow as at start-up
+    int handlerCalls;
+    bool iconic;         // the window minimized before it was hidden
+  } const cases[] = {
+      {"caption button, no handler", false, true, 0, true},
+      {"start minimized, no handler", false, false, 0, true},
+      {"caption button, handler", true, true, 1, false},
+      {"start minimized, handler", true, false, 0, true},
+  };
+  Application.SetMainForm(form);
   icon->SetMinimizeToTray(true);
-  int hidden = 0;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    int handlerCalls = 0;
+    icon->OnMinimizeToTray = c.handler ? TNotifyEvent([&](TObjectSender) { ++handlerCalls; }) : nullptr;
+    icon->HideToTrayCalls = 0;
+    icon->SetIconVisible(false);
+    form.Show();
+    ShowWindow(form.Handle(), SW_RESTORE);
+    ASSERT_TRUE(IsWindowVisible(form.Handle()));
+    if (c.systemCommand)
+      SendMessageA(form.Handle(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
+    else
+      ShowWindow(form.Handle(), SW_MINIMIZE);
+    pumpFor(100ms);
+    EXPECT_EQ(icon->HideToTrayCalls, 1);
+    EXPECT_EQ(handlerCalls, c.handlerCalls);
+    EXPECT_FALSE(IsWindowVisible(form.Handle()));
+    EXPECT_EQ(IsIconic(form.Handle()) != FALSE, c.iconic);
+    EXPECT_TRUE(icon->IconVisible());
+    EXPECT_TRUE(inTray());
+  }
+
+  // Restoring from the system menu shows the main form again.
+  SendMessageA(form.Handle(), WM_SYSCOMMAND, SC_RESTORE, 0);
+  EXPECT_TRUE(IsWindowVisible(form.Handle()));
+
+  // Without MinimizeToTray a minimize is just a minimize.
+  icon->SetMinimizeToTray(false);
+  icon->HideToTrayCalls = 0;
+  ShowWindow(form.Handle(), SW_RESTORE);
+  SendMessageA(form.Handle(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
+  EXPECT_EQ(icon->HideToTrayCalls, 0);
+  EXPECT_TRUE(IsWindowVisible(form.Handle()));
+  EXPECT_TRUE(IsIconic(form.Handle()));
+}
+
+TEST_F(TrayIconTest, StartupAnswerHidesTheMainWindowAndLoadedAppliesStoredProperties) {
   Application.SetMainForm(form);
   form.Show();
-  ASSERT_TRUE(IsWindowVisible(form.Handle()));
-  SendMessageA(form.Handle(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
-  pumpFor(200ms);
+  auto* stored = new TTrayIcon(&form);
+  bool asked = false;
+  stored->OnStartup = [&](TObjectSender sender, bool& showMainForm) {
+    asked = sender == stored && showMainForm;
+    showMainForm = false;
+  };
+  // As the stored form sets them: applied once loading is done.
+  stored->BeginLoading();
+  stored->SetIconVisible(true);
+  stored->SetHint("stored");
+  NOTIFYICONDATAA data = stored->IconData();
+  EXPECT_FALSE(Shell_NotifyIconA(NIM_MODIFY, &data));  // not added while loading
+  stored->EndLoading();
+  EXPECT_TRUE(asked);
+  EXPECT_FALSE(Application.ShowMainForm());
   EXPECT_FALSE(IsWindowVisible(form.Handle()));
-  EXPECT_TRUE(icon->IconVisible());
-  EXPECT_TRUE(inTray());
-
-  // With an OnMinimizeToTray handler the minimize is answered there, once.
-  form.Show();
-  icon->OnMinimizeToTray = [&](TObjectSender) { ++hidden; };
-  SendMessageA(form.Handle(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
-  pumpFor(200ms);
-  EXPECT_EQ(hidden, 1);
-  EXPECT_FALSE(IsWindowVisible(form.Handle()));
-  EXPECT_FALSE(IsIconic(form.Handle()));
+  data = stored->IconData();
+  EXPECT_STREQ(data.szTip, "stored");
+  EXPECT_TRUE(Shell_NotifyIconA(NIM_MODIFY, &data));
+  delete stored;
 }
 
 TEST_F(TrayIconTest, HandlerWindowSurvivesCloseAndGoesWithTheLastIcon) {
@@ -272,24 +363,102 @@ TEST_F(TrayIconTest, HandlerWindowSurvivesCloseAndGoesWithTheLastIcon) {
   delete icon;
   EXPECT_EQ(TTrayIconHandler::Instance(), nullptr);
   EXPECT_FALSE(IsWindow(window));
-  icon = new TTrayIcon(&form);
+  icon = new TCountingTrayIcon(&form);
+  EXPECT_TRUE(IsWindow(TTrayIconHandler::Instance()->Window()));
+  EXPECT_NE(TTrayIconHandler::Instance()->Window(), window);
 }
 
-TEST_F(TrayIconTest, HookLeavesTheOwnersWindowProcAsItFoundIt) {
-  TMessage probe{WM_USER + 77, 1, 2, 0};
-  int seen = 0;
-  TWndMethod inner = form.WindowProc;
-  // A later layer on top of the tray's hook.
-  form.WindowProc = [&](TMessage& m) {
-    if (m.Msg == WM_USER + 77) ++seen;
-    inner(m);
+// Another layer (the skin's, later) on the same window: the tray icon's subclass comes
+// off in either order and the window keeps working.
+TEST_F(TrayIconTest, OwnerSubclassComesOffInEitherOrder) {
+  HWND window = form.Handle();
+  const LONG_PTR classProcedure = GetClassLongPtrA(window, GCLP_WNDPROC);
+  for (bool trayFirst : {true, false}) {
+    SCOPED_TRACE(trayFirst ? "tray icon freed first" : "other layer taken out first");
+    if (!icon) icon = new TCountingTrayIcon(&form);
+    int seen = 0;
+    TWindowSubclass later;
+    ASSERT_TRUE(later.Attach(window, [&](UINT msg, WPARAM wParam, LPARAM lParam, const TSubclassNext& next) {
+      if (msg == WM_USER + 77) ++seen;
+      return next(msg, wParam, lParam);
+    }));
+    if (trayFirst) {
+      delete icon;  // not in front: its procedure stays as a pass-through
+      icon = nullptr;
+      SendMessageA(window, WM_USER + 77, 0, 0);
+      EXPECT_EQ(seen, 1);
+      later.Detach();
+    } else {
+      later.Detach();
+      delete icon;
+      icon = nullptr;
+    }
+    EXPECT_EQ(GetWindowLongPtrA(window, GWLP_WNDPROC), classProcedure);
+    EXPECT_FALSE(TWindowSubclass::IsSubclassed(window));
+    // Still a working window.
+    SetWindowTextA(window, "after");
+    char text[16] = {};
+    GetWindowTextA(window, text, sizeof(text));
+    EXPECT_STREQ(text, "after");
+  }
+  icon = new TCountingTrayIcon(&form);
+}
+
+// The tray menu belongs to the application's own window, which is visible with zero
+// size and made the foreground window: the menu hears of its owner's menu messages, and
+// the chosen item is clicked once the menu is closed; that click may free the tray icon.
+TEST_F(TrayIconTest, ChosenMenuItemIsClickedAfterTheMenu) {
+  icon->SetPopupMenu(menu);
+  menu->OnPopup = [this](TObjectSender) {
+    closer = std::make_unique<TSimpleTimer>(100, [](TObjectSender) {
+      HWND menuWindow = FindWindowA("#32768", nullptr);
+      if (!menuWindow) return;
+      PostMessageA(menuWindow, WM_KEYDOWN, VK_DOWN, 0);
+      PostMessageA(menuWindow, WM_KEYDOWN, VK_RETURN, 0);
+    });
+    closer->Start();
   };
-  TWndMethod outer = form.WindowProc;
-  delete icon;  // not in front: stays as a pass-through
-  icon = new TTrayIcon(&form);
-  form.WindowProc(probe);
-  EXPECT_GE(seen, 1);
-  form.WindowProc = outer;
+  item->OnClick = [this](TObjectSender) {
+    journal.push_back(TPopupMenu::Tracking() ? "click inside the menu" : "click after the menu");
+    delete icon;
+    icon = nullptr;
+  };
+  SendMessageA(TTrayIconHandler::Instance()->Window(), WM_TRAYNOTIFY,
+               static_cast<UINT>(reinterpret_cast<UINT_PTR>(icon)), WM_RBUTTONDOWN);
+  closer.reset();
+  EXPECT_EQ(journal, (std::vector<std::string>{"down right +ssRight", "click after the menu"}));
+  EXPECT_EQ(icon, nullptr);
+  EXPECT_NE(std::find(menu->OwnerMessages.begin(), menu->OwnerMessages.end(), WM_INITMENUPOPUP),
+            menu->OwnerMessages.end());
+  EXPECT_EQ(TTrayIconHandler::Instance(), nullptr);  // the last icon took the handler with it
+  icon = new TCountingTrayIcon(&form);
+}
+
+// Shift comes from the keyboard as the notification is handled, X and Y from the cursor.
+TEST_F(TrayIconTest, ShiftAndPositionOfMouseEvents) {
+  struct Case {
+    BYTE key;
+    TShiftState expected;
+  } const cases[] = {{0, ssLeft}, {VK_SHIFT, ssShift | ssLeft}, {VK_CONTROL, ssCtrl | ssLeft}};
+  TShiftState shift = 0;
+  POINT where{};
+  icon->OnMouseDown = [&](TObjectSender, TMouseButton, TShiftState s, int x, int y) {
+    shift = s;
+    where = {x, y};
+  };
+  SetCursorPos(321, 234);
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.key);
+    if (c.key) keybd_event(c.key, 0, 0, 0);
+    test::WaitUntil([&] { return !c.key || GetAsyncKeyState(c.key) < 0; }, 5s);
+    notify(WM_LBUTTONDOWN);
+    if (c.key) keybd_event(c.key, 0, KEYEVENTF_KEYUP, 0);
+    test::WaitUntil([&] { return !c.key || GetAsyncKeyState(c.key) >= 0; }, 5s);
+    EXPECT_EQ(shift, c.expected);
+    EXPECT_EQ(where.x, 321);
+    EXPECT_EQ(where.y, 234);
+    notify(WM_LBUTTONUP);
+  }
 }
 
 }  // namespace
