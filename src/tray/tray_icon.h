@@ -105,6 +105,9 @@ class TTrayIcon : public TComponent {
   UINT IconId() const { return static_cast<UINT>(reinterpret_cast<UINT_PTR>(this)); }
   const NOTIFYICONDATAA& IconData() const { return FIconData; }
 
+  // Asked only by a designer, whether to show the platform's application icon when the
+  // component has none; nothing asks at run time.
+  virtual bool UsePlaceholderIcon() { return true; }
   virtual bool AddToTray();
   virtual bool RemoveFromTray();
   virtual bool RefreshTrayIcon();
