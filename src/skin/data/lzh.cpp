@@ -42,15 +42,7 @@ class TBitSource {
     }
   }
 
-  unsigned Bit() {
-    if (FCount == 0) Refill();
-    const unsigned bit = static_cast<unsigned>(FBuffer >> 63);
-    FBuffer <<= 1;
-    --FCount;
-    return bit;
-  }
-
-  // The top `count` bits (1..16) without taking them.
+  // The top `count` bits (1..32) without taking them.
   unsigned Peek(int count) {
     if (FCount < count) Refill();
     return static_cast<unsigned>(FBuffer >> (64 - count));
@@ -110,9 +102,18 @@ class TExpander {
   }
 
  private:
+  // The path is walked over a window of bits taken at once; a path longer than the
+  // window (no tree of these counts has one) takes another window.
+  // The path is walked over a window of bits taken at once; a path longer than the
+  // window (no tree of these counts has one) takes another window.
   int DecodeSymbol() {
     unsigned c = FTree.Son(R);
-    while (c < T) c = FTree.Son(static_cast<int>(c + FBits.Bit()));
+    while (c < T) {
+      std::uint32_t window = FBits.Peek(32);
+      int used = 0;
+      for (; c < T && used < 32; ++used, window <<= 1) c = FTree.Son(static_cast<int>(c + (window >> 31)));
+      FBits.Skip(used);
+    }
     const int symbol = static_cast<int>(c) - T;
     FTree.Update(symbol);
     return symbol;

@@ -52,38 +52,18 @@ void TLZHTree::Rebuild() {
   }
 }
 
-int TLZHTree::LastBelow(int from, std::uint16_t k) const {
-  // Counts never decrease from one node to the next (every update and rebuild keeps
-  // them so), so the node before the first count of at least k can be found by
-  // galloping and halving instead of stepping through a long run of equal counts.
-  // FFreq[from] < k is known; the sentinel FFreq[T] is above any k.
-  int below = from;
-  int step = 1;
-  int atLeast = from + 1;
-  while (atLeast < T && FFreq[atLeast] < k) {
-    below = atLeast;
-    step *= 2;
-    atLeast = below + step;
-  }
-  if (atLeast > T) atLeast = T;
-  while (atLeast - below > 1) {
-    const int middle = below + (atLeast - below) / 2;
-    if (FFreq[middle] < k) {
-      below = middle;
-    } else {
-      atLeast = middle;
-    }
-  }
-  return below;
-}
-
 void TLZHTree::Update(int symbol) {
   if (FFreq[R] == MaxFreq) Rebuild();
   int c = FPrnt[symbol + T];
   do {
     const std::uint16_t k = ++FFreq[c];
     if (k > FFreq[c + 1]) {
-      const int l = LastBelow(c + 1, k);
+      // Counts never decrease from one node to the next, so the nodes after c whose
+      // count is below k are a run, usually a few nodes long (stepping through it
+      // measured faster than a search by halving); l is its last. The sentinel
+      // FFreq[T] ends any run.
+      int l = c + 1;
+      while (k > FFreq[l + 1]) ++l;
       FFreq[c] = FFreq[l];
       FFreq[l] = k;
 

@@ -29,8 +29,6 @@ class TLZHTree {
 
  private:
   void Rebuild();
-  // The last node from `from` on whose count is still below k.
-  int LastBelow(int from, std::uint16_t k) const;
 
   std::array<std::uint16_t, T + 1> FFreq;            // FFreq[T] is a 0xFFFF sentinel
   std::array<std::uint16_t, T + SymbolCount> FPrnt;  // inner parents, then the leaves'
