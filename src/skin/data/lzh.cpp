@@ -102,20 +102,30 @@ class TExpander {
   }
 
  private:
-  // The path is walked over a window of bits taken at once; a path longer than the
-  // window (no tree of these counts has one) takes another window.
-  // The path is walked over a window of bits taken at once; a path longer than the
-  // window (no tree of these counts has one) takes another window.
+  // The path is walked over a window of bits taken at once (a path longer than the
+  // window, which no tree of these counts has, takes another), and the nodes passed are
+  // kept for the update, which goes back up the same way.
   int DecodeSymbol() {
+    std::size_t depth = 0;
+    bool whole = true;
+    FPath[depth++] = R;
     unsigned c = FTree.Son(R);
     while (c < T) {
       std::uint32_t window = FBits.Peek(32);
       int used = 0;
-      for (; c < T && used < 32; ++used, window <<= 1) c = FTree.Son(static_cast<int>(c + (window >> 31)));
+      for (; c < T && used < 32; ++used, window <<= 1) {
+        const unsigned node = c + (window >> 31);
+        if (depth < FPath.size()) {
+          FPath[depth++] = static_cast<std::uint16_t>(node);
+        } else {
+          whole = false;  // only a broken tree has such a path; updated the plain way
+        }
+        c = FTree.Son(static_cast<int>(node));
+      }
       FBits.Skip(used);
     }
     const int symbol = static_cast<int>(c) - T;
-    FTree.Update(symbol);
+    FTree.UpdateAlong(symbol, whole ? std::span<const std::uint16_t>(FPath.data(), depth) : std::span<const std::uint16_t>{});
     return symbol;
   }
 
@@ -153,6 +163,7 @@ class TExpander {
   TBitSource FBits;
   std::uint8_t* FOut;
   TLZHTree FTree;
+  std::array<std::uint16_t, T> FPath;  // a path passes each node at most once
 };
 
 }  // namespace

@@ -52,35 +52,61 @@ void TLZHTree::Rebuild() {
   }
 }
 
+// The subtrees under nodes c and l change places; the two nodes keep theirs.
+inline void TLZHTree::SwapSubtrees(int c, int l) {
+  const int i = FSon[c];
+  FPrnt[i] = static_cast<std::uint16_t>(l);
+  if (i < T) FPrnt[i + 1] = static_cast<std::uint16_t>(l);
+
+  const int j = FSon[l];
+  FSon[l] = static_cast<std::uint16_t>(i);
+  FPrnt[j] = static_cast<std::uint16_t>(c);
+  if (j < T) FPrnt[j + 1] = static_cast<std::uint16_t>(c);
+  FSon[c] = static_cast<std::uint16_t>(j);
+}
+
+inline int TLZHTree::Increment(int c) {
+  const std::uint16_t k = ++FFreq[c];
+  if (k <= FFreq[c + 1]) return c;
+  // Counts never decrease from one node to the next, so the nodes after c whose count
+  // is below k are a run, usually a few nodes long (stepping through it measured
+  // faster than a search by halving); l is its last. The sentinel FFreq[T] ends any run.
+  int l = c + 1;
+  while (k > FFreq[l + 1]) ++l;
+  FFreq[c] = FFreq[l];
+  FFreq[l] = k;
+  SwapSubtrees(c, l);
+  return l;
+}
+
+inline void TLZHTree::UpdateFrom(int c) {
+  do {
+    c = FPrnt[Increment(c)];
+  } while (c != 0);
+}
+
 void TLZHTree::Update(int symbol) {
   if (FFreq[R] == MaxFreq) Rebuild();
-  int c = FPrnt[symbol + T];
-  do {
-    const std::uint16_t k = ++FFreq[c];
-    if (k > FFreq[c + 1]) {
-      // Counts never decrease from one node to the next, so the nodes after c whose
-      // count is below k are a run, usually a few nodes long (stepping through it
-      // measured faster than a search by halving); l is its last. The sentinel
-      // FFreq[T] ends any run.
-      int l = c + 1;
-      while (k > FFreq[l + 1]) ++l;
-      FFreq[c] = FFreq[l];
-      FFreq[l] = k;
+  UpdateFrom(FPrnt[symbol + T]);
+}
 
-      const int i = FSon[c];
-      FPrnt[i] = static_cast<std::uint16_t>(l);
-      if (i < T) FPrnt[i + 1] = static_cast<std::uint16_t>(l);
-
-      const int j = FSon[l];
-      FSon[l] = static_cast<std::uint16_t>(i);
-      FPrnt[j] = static_cast<std::uint16_t>(c);
-      if (j < T) FPrnt[j + 1] = static_cast<std::uint16_t>(c);
-      FSon[c] = static_cast<std::uint16_t>(j);
-
-      c = l;
+void TLZHTree::UpdateAlong(int symbol, std::span<const std::uint16_t> path) {
+  if (FFreq[R] == MaxFreq || path.empty()) {
+    Update(symbol);  // the rebuild moves every node
+    return;
+  }
+  // Until a swap moves a subtree, the parent of each node is the one before it on the
+  // path, so the walk up needs no parent links; after one it goes on by them.
+  for (std::size_t i = path.size() - 1;; --i) {
+    const int c = path[i];
+    const int moved = Increment(c);
+    if (moved != c) {
+      const int parent = FPrnt[moved];
+      if (parent != 0) UpdateFrom(parent);
+      return;
     }
-    c = FPrnt[c];
-  } while (c != 0);
+    if (i == 0) return;  // that was the root
+  }
 }
 
 }  // namespace velmora::lzh

@@ -62,5 +62,48 @@ TEST(LzhTreeTest, StaysSoundThroughManyRebuilds) {
   }
 }
 
+// The nodes from the root down to a symbol's leaf, read off the parent links.
+std::vector<std::uint16_t> pathTo(const TLZHTree& tree, int symbol) {
+  std::vector<std::uint16_t> path;
+  for (int node = tree.Parent(symbol + T);; node = tree.Parent(node)) {
+    path.insert(path.begin(), static_cast<std::uint16_t>(node));
+    if (node == R) return path;
+  }
+}
+
+bool sameTree(const TLZHTree& a, const TLZHTree& b) {
+  for (int n = 0; n < T; ++n) {
+    if (a.Freq(n) != b.Freq(n) || a.Son(n) != b.Son(n) || a.Parent(n) != b.Parent(n)) return false;
+  }
+  for (int s = 0; s < SymbolCount; ++s) {
+    if (a.Parent(s + T) != b.Parent(s + T)) return false;
+  }
+  return true;
+}
+
+// The update that walks back along the decoded path ends in the very tree the plain
+// update gives, swaps and rebuilds included.
+TEST(LzhTreeTest, UpdateAlongThePathEqualsUpdate) {
+  const struct {
+    const char* what;
+    double skew;
+  } cases[] = {{"uniform", 0.0}, {"skewed", 1.2}, {"one symbol", 50.0}};
+  for (const auto& c : cases) {
+    TLZHTree plain, along;
+    std::mt19937 random(11);
+    for (int step = 0; step < 120000; ++step) {
+      const double u = std::generate_canonical<double, 32>(random);
+      const int symbol = static_cast<int>(SymbolCount * std::pow(u, 1.0 + c.skew)) % SymbolCount;
+      const auto path = pathTo(along, symbol);
+      plain.Update(symbol);
+      along.UpdateAlong(symbol, path);
+      if (step % 97 == 0 || plain.Freq(R) == MaxFreq) {
+        ASSERT_TRUE(sameTree(plain, along)) << c.what << " at step " << step;
+      }
+    }
+    EXPECT_TRUE(sameTree(plain, along)) << c.what;
+  }
+}
+
 }  // namespace
 }  // namespace velmora::lzh
