@@ -3,6 +3,7 @@
 // before anything is produced.
 #include "skin/data/lzh.h"
 
+#include <algorithm>
 #include <array>
 #include <bit>
 #include <cstring>
@@ -132,24 +133,34 @@ class TExpander {
   // Eight bits give the upper six bits of the position and how many bits their code
   // really took; the six bits after that code are the lower six.
   int DecodePosition() {
-    const auto& tables = PositionTables();
     const unsigned first = FBits.Peek(8);
-    const int length = tables.Length[first] + 6;
+    const int length = FTables.Length[first] + 6;
     const unsigned all = FBits.Peek(length);
     FBits.Skip(length);
-    return (tables.Code[first] << 6) | static_cast<int>(all & 0x3F);
+    return (FTables.Code[first] << 6) | static_cast<int>(all & 0x3F);
   }
 
-  // A match may overlap the bytes it is producing: those are copied byte by byte.
+  // A match may overlap the bytes it is producing: it then repeats its first
+  // `distance` bytes, so each stretch is copied from one that is already complete.
   std::size_t CopyMatch(std::size_t produced, int position, int length) {
     const std::ptrdiff_t from = static_cast<std::ptrdiff_t>(produced) - position - 1;
     std::uint8_t* to = FOut + produced;
     if (from >= 0) {
-      const std::uint8_t* source = FOut + from;
-      if (position + 1 >= length) {
-        std::memcpy(to, source, static_cast<std::size_t>(length));
-      } else {
-        for (int k = 0; k < length; ++k) to[k] = source[k];
+      const std::size_t distance = static_cast<std::size_t>(position) + 1;
+      const std::size_t total = static_cast<std::size_t>(length);
+      if (distance == 1) {
+        std::memset(to, to[-1], total);
+        return produced + total;
+      }
+      // Bytes `back` before any place hold the same byte, for every multiple of the
+      // distance up to the bytes written so far plus one distance.
+      std::size_t done = 0;
+      std::size_t back = distance;
+      while (done < total) {
+        const std::size_t count = std::min(back, total - done);
+        std::memcpy(to + done, to + done - back, count);
+        done += count;
+        back = (done / distance + 1) * distance;
       }
     } else {
       for (int k = 0; k < length; ++k) {
@@ -161,6 +172,7 @@ class TExpander {
   }
 
   TBitSource FBits;
+  const TPositionTables& FTables = PositionTables();
   std::uint8_t* FOut;
   TLZHTree FTree;
   std::array<std::uint16_t, T> FPath;  // a path passes each node at most once
