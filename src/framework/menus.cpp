@@ -48,7 +48,8 @@ const TClassInfo& TMenuItem::StaticClassInfo() {
 TMenuItem::TMenuItem(TComponent* owner) : TComponent(owner), FCommand(nextCommand()) {}
 
 void TMenuItem::Click() {
-  if (FEnabled && OnClick) OnClick(this);
+  // From a copy: the command may free the item (a command that closes the window).
+  if (TNotifyEvent event = OnClick; FEnabled && event) event(this);
 }
 
 const TClassInfo& TPopupMenu::StaticClassInfo() {
@@ -64,6 +65,11 @@ const TClassInfo& TPopupMenu::StaticClassInfo() {
 }
 
 TPopupMenu::TPopupMenu(TComponent* owner) : TComponent(owner) {}
+
+TPopupMenu::~TPopupMenu() {
+  *FAlive = false;
+  if (FTracking == this) FTracking = nullptr;
+}
 
 void TPopupMenu::Add(TMenuItem* item) {
   if (std::find(FItems.begin(), FItems.end(), item) == FItems.end()) {
@@ -116,7 +122,9 @@ bool DispatchMenuOwnerMessage(TMessage& message) {
 }
 
 TMenuItem* TPopupMenu::Track(int x, int y, HWND owner) {
+  const std::shared_ptr<bool> alive = FAlive;
   if (OnPopup) OnPopup(this);
+  if (!*alive) return nullptr;
   MenuHandle menu;
   for (TMenuItem* item : FItems) {
     if (!item->Visible()) continue;
@@ -133,6 +141,7 @@ TMenuItem* TPopupMenu::Track(int x, int y, HWND owner) {
   const UINT chosen = static_cast<UINT>(
       TrackPopupMenu(menu.Get(), TPM_LEFTALIGN | TPM_RIGHTBUTTON | TPM_RETURNCMD, x, y, 0, owner, nullptr));
   FTracking = outer;
+  if (!*alive) return nullptr;  // freed while it was open
   for (TMenuItem* item : FItems)
     if (chosen && item->Command() == chosen) return item;
   return nullptr;

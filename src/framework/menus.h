@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <memory>
 #include <vector>
 
 #include "framework/component.h"
@@ -44,6 +45,7 @@ class TMenuItem : public TComponent {
 class TPopupMenu : public TComponent {
  public:
   explicit TPopupMenu(TComponent* owner);
+  ~TPopupMenu() override;
   static const TClassInfo& StaticClassInfo();
   const TClassInfo& ClassInfo() const override { return StaticClassInfo(); }
 
@@ -86,6 +88,9 @@ class TPopupMenu : public TComponent {
   bool FAutoPopup = true;
   TComponent* FPopupComponent = nullptr;
   static inline TPopupMenu* FTracking = nullptr;
+  // False once the menu is being destroyed: a message handled while the menu is open
+  // may free it.
+  std::shared_ptr<bool> FAlive = std::make_shared<bool>(true);
 };
 
 // For the window procedure of a menu's owner window: offers a menu message to the menu

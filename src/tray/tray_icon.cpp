@@ -5,6 +5,7 @@
 #include <shlwapi.h>
 
 #include <cstring>
+#include <utility>
 
 #include "framework/application.h"
 #include "framework/form.h"
@@ -204,6 +205,7 @@ TTrayIcon::TTrayIcon(TComponent* owner) : TComponent(owner) {
 }
 
 TTrayIcon::~TTrayIcon() {
+  *FAlive = false;
   Destroying();
   SetIconVisible(false);
   FDesignPreview = false;
@@ -245,7 +247,10 @@ LRESULT TTrayIcon::ownerMessage(UINT msg, WPARAM wParam, LPARAM lParam, const TS
   } else if ((msg == WM_SHOWWINDOW && wParam == 0 && lParam == SW_PARENTCLOSING && !Application.Terminated()) ||
              (msg == WM_SYSCOMMAND && (wParam & 0xFFF0) == SC_MINIMIZE)) {
     if (FMinimizeToTray && OnMinimizeToTray) {
-      OnMinimizeToTray(this);
+      const std::shared_ptr<bool> alive = FAlive;
+      TNotifyEvent event = OnMinimizeToTray;
+      event(this);
+      if (!*alive) return 1;
       DoHideToTray();
       return 1;
     }
@@ -401,14 +406,19 @@ bool TTrayIcon::RefreshTrayIcon() {
 void TTrayIcon::PopupAtCursor() {
   POINT cursor{};
   if (!FPopupMenu || !FPopupMenu->AutoPopup() || !GetCursorPos(&cursor)) return;
+  const std::shared_ptr<bool> alive = FAlive;
   HWND app = Application.Handle();
   SetForegroundWindow(app);
   Application.ProcessMessages();
-  FPopupMenu->SetPopupComponent(this);
-  TMenuItem* chosen = FPopupMenu->Track(cursor.x, cursor.y, app);
+  // The messages just handled may have freed this component or its menu.
+  if (!*alive || !FPopupMenu) return;
+  TPopupMenu* menu = FPopupMenu;
+  menu->SetPopupComponent(this);
+  TMenuItem* chosen = menu->Track(cursor.x, cursor.y, app);
   // The menu's owner gets a message after the menu, or the next menu may not close
   // when the user clicks elsewhere.
   PostMessageA(app, WM_NULL, 0, 0);
+  if (!*alive) return;  // freed while the menu was open: the choice goes with it
   if (TWinControl* owner = ownerControl(); owner && owner->WindowHandle())
     PostMessageA(owner->WindowHandle(), WM_NULL, 0, 0);
   // Last: the command may free this component (and the handler with it).
@@ -439,21 +449,25 @@ void TTrayIcon::handleNotify(UINT mouseMessage) {
   const TShiftState keys = keyboardShift();
   const int x = cursor.x, y = cursor.y;
   switch (mouseMessage) {
-    case 0x402: if (OnBalloonHintShow) OnBalloonHintShow(this); return;
-    case 0x403: if (OnBalloonHintHide) OnBalloonHintHide(this); return;
-    case 0x404: if (OnBalloonHintTimeout) OnBalloonHintTimeout(this); return;
-    case 0x405: if (OnBalloonHintClick) OnBalloonHintClick(this); return;
+    case 0x402: if (TNotifyEvent event = OnBalloonHintShow) event(this); return;
+    case 0x403: if (TNotifyEvent event = OnBalloonHintHide) event(this); return;
+    case 0x404: if (TNotifyEvent event = OnBalloonHintTimeout) event(this); return;
+    case 0x405: if (TNotifyEvent event = OnBalloonHintClick) event(this); return;
     default: break;
   }
   if (!FEnabled) return;
+  // Any event handler may free the component (a click that closes the main window):
+  // after each one, nothing of it is touched if it is gone.
+  const std::shared_ptr<bool> alive = FAlive;
   switch (mouseMessage) {
     case WM_MOUSEMOVE:
       if (FWantEnterExitEvents && FMouseOutside) {
         RaiseMouseEnter();
+        if (!*alive) return;
         FMouseOutside = false;
       }
       RaiseMouseMove(keys, x, y);
-      FLastCursor = cursor;
+      if (*alive) FLastCursor = cursor;
       break;
     case WM_LBUTTONDOWN:
       if (OnDblClick) {
@@ -461,29 +475,31 @@ void TTrayIcon::handleNotify(UINT mouseMessage) {
         FClickTimer->SetActive(true);
       }
       RaiseMouseDown(TMouseButton::mbLeft, keys | ssLeft, x, y);
+      if (!*alive) return;
       FLeftDown = true;
       if (FLeftPopup) PopupAtCursor();
       break;
-    case WM_LBUTTONUP:
-      if (FLeftDown) FClickPending = true;
-      if (FLeftDown && !FClickTimer->Active()) {
-        FLeftDown = false;
-        FClickPending = false;
-        RaiseClick();
-      }
+    case WM_LBUTTONUP: {
+      const bool clickNow = FLeftDown && !FClickTimer->Active();
+      FClickPending = FLeftDown && !clickNow;
       FLeftDown = false;
+      if (clickNow) {
+        RaiseClick();
+        if (!*alive) return;
+      }
       RaiseMouseUp(TMouseButton::mbLeft, keys | ssLeft, x, y);
       break;
+    }
     case WM_LBUTTONDBLCLK:
       FClickPending = false;
       FDblClicked = true;
       RaiseDblClick();
-      if (FPopupMenu && FPopupMenu->AutoPopup() && !FLeftPopup)
+      if (*alive && FPopupMenu && FPopupMenu->AutoPopup() && !FLeftPopup)
         if (TMenuItem* item = FPopupMenu->DefaultItem()) item->Click();
       break;
     case WM_RBUTTONDOWN:
       RaiseMouseDown(TMouseButton::mbRight, keys | ssRight, x, y);
-      PopupAtCursor();
+      if (*alive) PopupAtCursor();
       break;
     case WM_RBUTTONUP:
       RaiseMouseUp(TMouseButton::mbRight, keys | ssRight, x, y);
@@ -503,9 +519,10 @@ void TTrayIcon::handleNotify(UINT mouseMessage) {
 // The pending mark is cleared too, so a later press held past the wait is no click.
 void TTrayIcon::clickTick() {
   FClickTimer->SetActive(false);
-  if (FClickPending && !FDblClicked) RaiseClick();
+  const bool click = FClickPending && !FDblClicked;
   FClickPending = false;
   FDblClicked = false;
+  if (click) RaiseClick();  // last: the click may free the component
 }
 
 void TTrayIcon::exitTick() {
@@ -522,17 +539,26 @@ void TTrayIcon::cycleTick() {
   TIcon copy;
   if (FIconList->GetIcon(FIconIndex, copy)) FIcon->AssignQuietly(copy);
   const int next = FIconIndex >= FIconList->Count() - 1 ? 0 : FIconIndex + 1;
+  const std::shared_ptr<bool> alive = FAlive;
   RaiseCycle(next);
-  SetIconIndex(next);
+  if (*alive) SetIconIndex(next);
 }
 
-void TTrayIcon::RaiseClick() { if (OnClick) OnClick(this); }
-void TTrayIcon::RaiseDblClick() { if (OnDblClick) OnDblClick(this); }
-void TTrayIcon::RaiseCycle(int nextIndex) { if (OnCycle) OnCycle(this, nextIndex); }
-void TTrayIcon::RaiseMouseDown(TMouseButton b, TShiftState s, int x, int y) { if (OnMouseDown) OnMouseDown(this, b, s, x, y); }
-void TTrayIcon::RaiseMouseUp(TMouseButton b, TShiftState s, int x, int y) { if (OnMouseUp) OnMouseUp(this, b, s, x, y); }
-void TTrayIcon::RaiseMouseMove(TShiftState s, int x, int y) { if (OnMouseMove) OnMouseMove(this, s, x, y); }
-void TTrayIcon::RaiseMouseEnter() { if (OnMouseEnter) OnMouseEnter(this); }
-void TTrayIcon::RaiseMouseExit() { if (OnMouseExit) OnMouseExit(this); }
+// Each event runs from a copy: a handler may free the component and its events with it.
+namespace {
+template <typename Event, typename... Args>
+void raise(const Event& event, Args&&... args) {
+  if (Event copy = event) copy(std::forward<Args>(args)...);
+}
+}  // namespace
+
+void TTrayIcon::RaiseClick() { raise(OnClick, this); }
+void TTrayIcon::RaiseDblClick() { raise(OnDblClick, this); }
+void TTrayIcon::RaiseCycle(int nextIndex) { raise(OnCycle, this, nextIndex); }
+void TTrayIcon::RaiseMouseDown(TMouseButton b, TShiftState s, int x, int y) { raise(OnMouseDown, this, b, s, x, y); }
+void TTrayIcon::RaiseMouseUp(TMouseButton b, TShiftState s, int x, int y) { raise(OnMouseUp, this, b, s, x, y); }
+void TTrayIcon::RaiseMouseMove(TShiftState s, int x, int y) { raise(OnMouseMove, this, s, x, y); }
+void TTrayIcon::RaiseMouseEnter() { raise(OnMouseEnter, this); }
+void TTrayIcon::RaiseMouseExit() { raise(OnMouseExit, this); }
 
 }  // namespace velmora

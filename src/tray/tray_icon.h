@@ -175,6 +175,9 @@ class TTrayIcon : public TComponent {
   NOTIFYICONDATAA FIconData{};
   TWindowSubclass FOwnerSubclass;
   int FApplicationHook = 0;
+  // False from the start of destruction: an event handler or a message handled inside
+  // PopupAtCursor may free the component, and the code that raised it must then stop.
+  std::shared_ptr<bool> FAlive = std::make_shared<bool>(true);
 };
 
 // "TaskbarCreated": the taskbar was re-created (0 when comctl32 is older than 4.71).
