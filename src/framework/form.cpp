@@ -4,8 +4,10 @@
 #include "framework/application.h"
 #include "framework/exception.h"
 #include "framework/form_loader.h"
+#include "framework/icons.h"
 #include "framework/std_controls.h"
 #include "framework/mask_edit.h"
+#include "framework/menus.h"
 #include "framework/timer.h"
 
 namespace velmora {
@@ -58,6 +60,9 @@ void TForm::LoadFromDefinition(std::string_view text) {
   RegisterStandardControls();
   RegisterComponentClass(TTimer::StaticClassInfo());
   RegisterComponentClass(TMaskEdit::StaticClassInfo());
+  RegisterComponentClass(TPopupMenu::StaticClassInfo());
+  RegisterComponentClass(TMenuItem::StaticClassInfo());
+  RegisterComponentClass(TImageList::StaticClassInfo());
   ReadFormDefinition(*this, text);
 }
 

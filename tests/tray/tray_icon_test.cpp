@@ -6,6 +6,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdint>
+#include <functional>
 #include <memory>
 
 #include "framework/application.h"
@@ -458,6 +460,236 @@ TEST_F(TrayIconTest, ShiftAndPositionOfMouseEvents) {
     EXPECT_EQ(where.x, 321);
     EXPECT_EQ(where.y, 234);
     notify(WM_LBUTTONUP);
+  }
+}
+
+
+// An event handler may free the tray icon (a click that closes the main window): the
+// notification stops there and nothing after it touches the component.
+TEST_F(TrayIconTest, HandlerThatFreesTheIconEndsTheNotification) {
+  struct Case {
+    const char* name;
+    std::function<void(Fixture&, TNotifyEvent)> setUp;  // installs `freeIcon` on an event
+    std::vector<UINT> notifications;
+    bool waitForTimer;  // the freeing event is raised by a timer tick
+  };
+  const Case cases[] = {
+      {"mouse down", [](Fixture& f, TNotifyEvent free) {
+         f.icon->SetLeftPopup(true);
+         f.icon->OnMouseDown = [free](TObjectSender s, TMouseButton, TShiftState, int, int) { free(s); };
+       }, {WM_LBUTTONDOWN, WM_LBUTTONUP}, false},
+      {"click at once", [](Fixture& f, TNotifyEvent free) { f.icon->OnClick = free; },
+       {WM_LBUTTONDOWN, WM_LBUTTONUP}, false},
+      {"click after the double-click time", [](Fixture& f, TNotifyEvent free) {
+         f.icon->OnDblClick = [](TObjectSender) {};
+         f.icon->OnClick = free;
+       }, {WM_LBUTTONDOWN, WM_LBUTTONUP}, true},
+      {"double-click with a default item", [](Fixture& f, TNotifyEvent free) {
+         f.item->SetDefault(true);
+         f.icon->OnDblClick = free;
+       }, {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_LBUTTONUP}, false},
+      {"mouse enter", [](Fixture& f, TNotifyEvent free) {
+         f.icon->SetWantEnterExitEvents(true);
+         f.icon->OnMouseEnter = free;
+       }, {WM_MOUSEMOVE, WM_MOUSEMOVE}, false},
+      {"cycle", [](Fixture& f, TNotifyEvent free) {
+         auto* list = new TImageList(&f.form);
+         OwnedIcon made(makeIcon(RGB(1, 2, 3)));
+         list->AddIcon(made.Get());
+         f.icon->SetIconList(list);
+         f.icon->OnCycle = [free](TObjectSender s, int) { free(s); };
+         f.icon->SetCycleInterval(20);
+         f.icon->SetCycleIcons(true);
+       }, {}, true},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    if (!icon) icon = new TCountingTrayIcon(&form);
+    icon->SetPopupMenu(menu);
+    journal.clear();
+    bool freed = false;
+    c.setUp(*this, [&](TObjectSender sender) {
+      ASSERT_EQ(sender, icon);
+      delete icon;
+      icon = nullptr;
+      freed = true;
+    });
+    const HWND window = TTrayIconHandler::Instance()->Window();
+    const UINT id = icon->IconId();
+    for (UINT mouse : c.notifications)
+      if (IsWindow(window)) SendMessageA(window, WM_TRAYNOTIFY, id, mouse);
+    if (c.waitForTimer) {
+      EXPECT_TRUE(test::WaitUntil([&] { return freed; }, 10s));
+    }
+    EXPECT_TRUE(freed);
+    EXPECT_EQ(TTrayIconHandler::Instance(), nullptr);
+    // Neither the menu nor its default item followed the freeing event.
+    EXPECT_EQ(std::count(journal.begin(), journal.end(), "menu"), 0);
+    EXPECT_EQ(std::count(journal.begin(), journal.end(), "menu item"), 0);
+    item->SetDefault(false);
+  }
+  icon = new TCountingTrayIcon(&form);
+}
+
+// PopupAtCursor handles the messages already waiting before it opens the menu; one of
+// them may free the tray icon or its menu, and then no menu opens.
+TEST_F(TrayIconTest, MessageHandledBeforeTheMenuOpensMayFreeTheIconOrTheMenu) {
+  constexpr UINT FreeMessage = WM_USER + 99;
+  for (bool freeMenu : {true, false}) {
+    SCOPED_TRACE(freeMenu ? "the menu freed" : "the icon freed");
+    if (!menu) {
+      menu = new TRecordingMenu(&form);
+      menu->OnPopup = [this](TObjectSender) { journal.push_back("menu"); };
+    }
+    icon->SetPopupMenu(menu);
+    journal.clear();
+    TWindowSubclass freer;
+    ASSERT_TRUE(freer.Attach(form.Handle(), [&](UINT msg, WPARAM wParam, LPARAM lParam, const TSubclassNext& next) {
+      if (msg == FreeMessage) {
+        if (freeMenu) {
+          delete menu;
+          menu = nullptr;
+        } else {
+          delete icon;
+          icon = nullptr;
+        }
+        return LRESULT(0);
+      }
+      return next(msg, wParam, lParam);
+    }));
+    PostMessageA(form.Handle(), FreeMessage, 0, 0);
+    SendMessageA(TTrayIconHandler::Instance()->Window(), WM_TRAYNOTIFY, icon->IconId(), WM_RBUTTONDOWN);
+    EXPECT_EQ(journal, (std::vector<std::string>{"down right +ssRight"}));
+    if (freeMenu) {
+      EXPECT_EQ(menu, nullptr);
+      EXPECT_EQ(icon->PopupMenu(), nullptr);
+    } else {
+      EXPECT_EQ(icon, nullptr);
+      icon = new TCountingTrayIcon(&form);
+    }
+  }
+}
+
+// The stored form: the menu with its items as children, handlers bound by name, and the
+// tray icon with its menu, hint and picture (the bytes of an .ico file).
+std::string hexOf(const std::vector<std::uint8_t>& bytes) {
+  static const char digits[] = "0123456789ABCDEF";
+  std::string text;
+  for (std::uint8_t b : bytes) {
+    text += digits[b >> 4];
+    text += digits[b & 15];
+  }
+  return text;
+}
+
+std::vector<std::uint8_t> icoFile() {
+  std::vector<std::uint8_t> bytes;
+  auto put16 = [&](unsigned v) { bytes.insert(bytes.end(), {std::uint8_t(v), std::uint8_t(v >> 8)}); };
+  auto put32 = [&](unsigned v) { put16(v & 0xFFFF); put16(v >> 16); };
+  const unsigned imageSize = 40 + 32 * 32 * 4 + 32 * 4;
+  put16(0); put16(1); put16(1);                                   // icon file, one image
+  bytes.insert(bytes.end(), {32, 32, 0, 0}); put16(1); put16(32);  // 32 x 32, 32 bits
+  put32(imageSize); put32(22);
+  put32(40); put32(32); put32(64); put16(1); put16(32);            // the image's header
+  for (int i = 0; i < 6; ++i) put32(0);
+  for (int i = 0; i < 32 * 32; ++i) put32(0xFF2080C0);              // opaque colour
+  for (int i = 0; i < 32; ++i) put32(0);                            // AND mask
+  return bytes;
+}
+
+std::string storedForm(const std::string& iconHex) {
+  return "object TrayForm: TOwnerForm\n"
+         "  Caption = 'TrayForm'\n"
+         "  object pm1: TPopupMenu\n"
+         "    object N2: TMenuItem\n"
+         "      Caption = '显示界面'\n"
+         "      Default = True\n"
+         "      OnClick = N2Click\n"
+         "    end\n"
+         "    object N4: TMenuItem\n"
+         "      Caption = '退出'\n"
+         "      OnClick = N4Click\n"
+         "    end\n"
+         "  end\n"
+         "  object cltrycn1: TTrayIcon\n"
+         "    Hint = '数据库备份'\n"
+         "    PopupMenu = pm1\n"
+         "    IconVisible = True\n"
+         "    MinimizeToTray = True\n"
+         "    Icon.Data = {" + iconHex + "}\n"
+         "  end\n"
+         "end\n";
+}
+
+TEST_F(TrayIconTest, StoredFormMakesTheMenuAndTheIcon) {
+  RegisterComponentClass(TTrayIcon::StaticClassInfo());
+  TOwnerForm stored;
+  std::vector<std::string> clicked;
+  stored.RegisterMethod("N2Click", TNotifyEvent([&](TObjectSender) { clicked.push_back("N2"); }));
+  stored.RegisterMethod("N4Click", TNotifyEvent([&](TObjectSender) { clicked.push_back("N4"); }));
+  stored.LoadFromDefinition(storedForm(hexOf(icoFile())));
+
+  auto* pm1 = dynamic_cast<TPopupMenu*>(stored.FindComponent("pm1"));
+  auto* tray = dynamic_cast<TTrayIcon*>(stored.FindComponent("cltrycn1"));
+  ASSERT_TRUE(pm1 && tray);
+  ASSERT_EQ(pm1->Items().size(), 2u);
+  EXPECT_EQ(pm1->Items()[0]->Caption(), "显示界面");
+  EXPECT_EQ(pm1->Items()[1]->Caption(), "退出");
+  EXPECT_EQ(pm1->DefaultItem(), pm1->Items()[0]);
+  EXPECT_EQ(tray->PopupMenu(), pm1);
+  EXPECT_TRUE(tray->MinimizeToTray());
+  EXPECT_STREQ(tray->IconData().szTip, "数据库备份");
+  ASSERT_FALSE(tray->Icon()->Empty());
+  ICONINFO info{};
+  ASSERT_TRUE(GetIconInfo(tray->Icon()->Handle(), &info));
+  BITMAP colour{};
+  GetObjectA(info.hbmColor, sizeof(colour), &colour);
+  GdiObject<HBITMAP> colourBits(info.hbmColor), maskBits(info.hbmMask);
+  EXPECT_EQ(colour.bmWidth, 32);
+  EXPECT_EQ(tray->IconData().hIcon, tray->Icon()->Handle());
+  NOTIFYICONDATAA data = tray->IconData();
+  EXPECT_TRUE(Shell_NotifyIconA(NIM_MODIFY, &data));  // in the tray once loaded
+
+  // A double-click on the icon clicks the default item.
+  SendMessageA(TTrayIconHandler::Instance()->Window(), WM_TRAYNOTIFY, tray->IconId(), WM_LBUTTONDBLCLK);
+  EXPECT_EQ(clicked, (std::vector<std::string>{"N2"}));
+}
+
+// Bad picture bytes in a stored form leave the icon empty; the form still loads.
+TEST_F(TrayIconTest, BadStoredIconBytesLeaveTheIconEmpty) {
+  RegisterComponentClass(TTrayIcon::StaticClassInfo());
+  std::vector<std::uint8_t> good = icoFile();
+  auto withEntry = [&](std::size_t at, std::uint32_t value) {
+    std::vector<std::uint8_t> bytes = good;
+    for (std::size_t i = 0; i < 4; ++i) bytes.at(at + i) = std::uint8_t(value >> (8 * i));
+    return bytes;
+  };
+  std::vector<std::uint8_t> zeroImage = good;
+  for (std::size_t i = 22; i < zeroImage.size(); ++i) zeroImage.at(i) = 0;
+  std::vector<std::uint8_t> hugeImage = withEntry(22 + 8, 0x7FFFFFF0);  // the header's height
+  const struct {
+    const char* name;
+    std::vector<std::uint8_t> bytes;
+  } cases[] = {
+      {"two bytes", {0, 1}},
+      {"a cursor file", withEntry(2, 2)},
+      {"no entry for the count", std::vector<std::uint8_t>(good.begin(), good.begin() + 6)},
+      {"offset past the end", withEntry(6 + 12, 0xFFFFFFF0)},
+      {"size past the end", withEntry(6 + 8, static_cast<std::uint32_t>(good.size()))},
+      {"image too small", withEntry(6 + 8, 8)},
+      {"image of zeros", zeroImage},
+      {"image header too tall", hugeImage},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    TOwnerForm stored;
+    stored.RegisterMethod("N2Click", TNotifyEvent([](TObjectSender) {}));
+    stored.RegisterMethod("N4Click", TNotifyEvent([](TObjectSender) {}));
+    EXPECT_NO_THROW(stored.LoadFromDefinition(storedForm(hexOf(c.bytes))));
+    auto* tray = dynamic_cast<TTrayIcon*>(stored.FindComponent("cltrycn1"));
+    ASSERT_NE(tray, nullptr);
+    EXPECT_TRUE(tray->Icon()->Empty());
+    EXPECT_EQ(tray->IconData().hIcon, tray->Icon()->Handle());
   }
 }
 
