@@ -1,0 +1,259 @@
+// Fitting skin frames to rectangles, tiling, colour-keyed copies, regions from bitmaps
+// and parent backgrounds.
+//
+// Choices made here:
+// - Scratch bitmaps are 24-bit DIB sections (TBitmap) rather than device-dependent
+//   bitmaps: their pixels are the same on every display depth and can be read back
+//   directly, and a blit to any DC converts them as a DDB would be.
+// - The colour-keyed copy is one MaskBlt (the program runs on the NT family, where
+//   MaskBlt is always there). The three-blit copy of the old 9x systems is kept only as
+//   the fallback for a DC that refuses MaskBlt (a printer or metafile DC may).
+// - Every bad input draws nothing rather than something wrong: an empty or inverted
+//   destination, an empty bitmap, copies whose source or destination has no area (a
+//   negative extent would mirror the copy), negative margins (taken as 0), frame counts
+//   below 1 (taken as 1) and frame indexes outside the strip (kept at its ends).
+#include "skin/data/skin_drawing.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <limits>
+#include <vector>
+
+namespace velmora {
+
+namespace {
+
+int clampToInt(std::int64_t value) {
+  return static_cast<int>(
+      std::clamp<std::int64_t>(value, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
+}
+
+TSkinRect toSkinRect(const RECT& r) { return {r.left, r.top, r.right, r.bottom}; }
+
+int extent(LONG from, LONG to) { return clampToInt(std::int64_t{to} - from); }
+
+bool inverted(const RECT& r) { return r.right < r.left || r.bottom < r.top; }
+
+// A bitmap selected into a memory DC of its own for one scope. A bitmap that is
+// selected into another DC already cannot be selected again: the DC is then null.
+class BitmapDC {
+ public:
+  explicit BitmapDC(HBITMAP bitmap) : FSelect(FDC, bitmap) {
+    FReady = FDC.Get() && bitmap && GetCurrentObject(FDC, OBJ_BITMAP) == bitmap;
+  }
+  HDC Get() const { return FReady ? FDC.Get() : nullptr; }
+  explicit operator bool() const { return FReady; }
+
+ private:
+  MemoryDC FDC;
+  SelectScope FSelect;
+  bool FReady = false;
+};
+
+bool hasArea(const TSkinRect& r) { return r.Width() > 0 && r.Height() > 0; }
+
+// `source` of the source DC repeated over `dest` at its own size, from dest's top-left.
+void tileFromDC(HDC dc, const TSkinRect& dest, HDC source, const TSkinRect& from) {
+  const int w = from.Width(), h = from.Height();
+  if (w <= 0 || h <= 0) return;
+  for (std::int64_t x = dest.Left; x < dest.Right; x += w)
+    for (std::int64_t y = dest.Top; y < dest.Bottom; y += h)
+      BitBlt(dc, static_cast<int>(x), static_cast<int>(y), w, h, source, from.Left, from.Top, SRCCOPY);
+}
+
+void drawPiece(HDC dc, HDC source, const TStretchPiece& piece) {
+  if (!hasArea(piece.Source) || !hasArea(piece.Dest)) return;
+  if (piece.Tiled) {
+    tileFromDC(dc, piece.Dest, source, piece.Source);
+    return;
+  }
+  StretchBlt(dc, piece.Dest.Left, piece.Dest.Top, piece.Dest.Width(), piece.Dest.Height(), source, piece.Source.Left,
+             piece.Source.Top, piece.Source.Width(), piece.Source.Height(), SRCCOPY);
+}
+
+// The pieces of `bitmap` stretched into `scratch`. False when nothing could be read:
+// an empty bitmap, or one that another DC holds selected.
+bool fillScratch(TBitmap& scratch, const TBitmap& bitmap, const std::vector<TStretchPiece>& pieces) {
+  if (scratch.Empty() || bitmap.Empty()) return false;
+  {
+    BitmapDC target(scratch.Handle());
+    BitmapDC source(bitmap.Handle());
+    if (!target || !source) return false;
+    SetStretchBltMode(target.Get(), COLORONCOLOR);
+    for (const TStretchPiece& piece : pieces) drawPiece(target.Get(), source.Get(), piece);
+  }
+  GdiFlush();  // the pixels may be read directly from here on
+  return true;
+}
+
+// A scratch bitmap of width x height holding the pieces, or an empty one when there was
+// nothing to draw.
+TBitmap composeScratch(int width, int height, const TBitmap& bitmap, const std::vector<TStretchPiece>& pieces) {
+  TBitmap scratch(width, height);
+  if (!fillScratch(scratch, bitmap, pieces)) return TBitmap();
+  return scratch;
+}
+
+TBitmap nineParts(const RECT& dest, const TBitmap& bitmap, const TMargins& margins, int frameIndex, int frameCount,
+                  bool tile, bool vertical, bool& filled) {
+  filled = false;
+  const int w = extent(dest.left, dest.right), h = extent(dest.top, dest.bottom);
+  if (w <= 0 || h <= 0) return TBitmap();
+  TBitmap result(w, h);
+  const TFrame frame = SelectFrame(bitmap.Width(), bitmap.Height(), frameIndex, frameCount, vertical);
+  filled = fillScratch(result, bitmap, NinePartPieces(frame, FitMargins(margins, w, h), w, h, tile));
+  return result;
+}
+
+// The whole of `bitmap` at (x, y) in `dc`: plain, or leaving magenta out.
+void putScratch(HDC dc, int x, int y, const TBitmap& scratch, bool trans) {
+  if (scratch.Empty()) return;
+  if (trans) {
+    const RECT at{x, y, clampToInt(std::int64_t{x} + scratch.Width()), clampToInt(std::int64_t{y} + scratch.Height())};
+    TransparentCopy(dc, at, scratch, SkinTransparentColor);
+    return;
+  }
+  BitmapDC source(scratch.Handle());
+  if (source) BitBlt(dc, x, y, scratch.Width(), scratch.Height(), source.Get(), 0, 0, SRCCOPY);
+}
+
+// A monochrome mask of width x height from (sourceX, sourceY) of `bitmap`: 1 (white)
+// where the pixel is `key`, 0 elsewhere. Built from the pixels themselves, so the
+// match is exact whatever the bitmap's format.
+GdiBitmap makeMask(const TBitmap& bitmap, int sourceX, int sourceY, int width, int height, COLORREF key) {
+  const int stride = ((width + 15) / 16) * 2;  // monochrome rows are word-aligned
+  std::vector<std::uint8_t> bits(static_cast<std::size_t>(stride) * static_cast<std::size_t>(height), 0);
+  const int bytes = bitmap.BytesPerPixel();
+  const std::uint8_t kb = GetBValue(key), kg = GetGValue(key), kr = GetRValue(key);
+  for (int y = 0; y < height; ++y) {
+    const std::uint8_t* p = bitmap.ScanLine(sourceY + y) + static_cast<std::size_t>(sourceX) * bytes;
+    std::uint8_t* row = bits.data() + static_cast<std::size_t>(y) * stride;
+    for (int x = 0; x < width; ++x, p += bytes)
+      if (p[0] == kb && p[1] == kg && p[2] == kr) row[x / 8] |= static_cast<std::uint8_t>(0x80 >> (x % 8));
+  }
+  return GdiBitmap(CreateBitmap(width, height, 1, 1, bits.data()));
+}
+
+// The part of a transparent copy that lands: dest's size, but no more than the bitmap
+// holds from the source point. False when nothing lands.
+bool copyExtent(const RECT& dest, const TBitmap& bitmap, int sourceX, int sourceY, int& width, int& height) {
+  if (inverted(dest) || bitmap.Empty()) return false;
+  if (sourceX < 0 || sourceY < 0 || sourceX >= bitmap.Width() || sourceY >= bitmap.Height()) return false;
+  width = std::min(extent(dest.left, dest.right), bitmap.Width() - sourceX);
+  height = std::min(extent(dest.top, dest.bottom), bitmap.Height() - sourceY);
+  return width > 0 && height > 0;
+}
+
+// MAKEROP4(foreground, background): where the mask is 1 the foreground operation
+// applies (0xAA0029 leaves the destination alone), where it is 0 the background one.
+constexpr DWORD KeepWhereMaskIsSet = MAKEROP4(0x00AA0029, SRCCOPY);
+
+}  // namespace
+
+TMargins MarginsOf(const TDataSkinObject& element) {
+  return {element.LeftWidth, element.TopHeight, element.RightWidth, element.BottomHeight};
+}
+
+TBitmap SkinBitmapSizing(const RECT& dest, const TBitmap& bitmap, const TMargins& margins, int frameIndex,
+                         int frameCount, bool tile, bool vertical) {
+  bool filled = false;
+  return nineParts(dest, bitmap, margins, frameIndex, frameCount, tile, vertical, filled);
+}
+
+void DrawSkinBitmap(HDC dc, const RECT& dest, const TBitmap& bitmap, const TMargins& margins, int frameIndex,
+                    int frameCount, bool trans, bool tile, bool vertical) {
+  const RECT at = dest;  // the caller's rectangle may live in something the drawing changes
+  if (inverted(at) || bitmap.Empty()) return;
+  bool filled = false;
+  const TBitmap fitted = nineParts(at, bitmap, margins, frameIndex, frameCount, tile, vertical, filled);
+  if (filled) putScratch(dc, at.left, at.top, fitted, trans);
+}
+
+void DrawThreePartTiled(HDC dc, const RECT& dest, const TBitmap& bitmap, const TMargins& margins, int frameIndex,
+                        int frameCount, bool trans, bool vertical) {
+  if (inverted(dest) || bitmap.Empty()) return;
+  const int w = extent(dest.left, dest.right), h = extent(dest.top, dest.bottom);
+  if (w <= 0 || h <= 0) return;
+  const TFrame frame = SelectFrame(bitmap.Width(), bitmap.Height(), frameIndex, frameCount, vertical);
+  putScratch(dc, dest.left, dest.top, composeScratch(w, h, bitmap, ThreePartTiledPieces(frame, margins, w, h)), trans);
+}
+
+void DrawThreePartStretched(HDC dc, const RECT& dest, const TBitmap& bitmap, const TMargins& margins, int frameIndex,
+                            int frameCount, bool vertical) {
+  // An inverted rectangle would stretch the frame mirrored; it draws nothing instead.
+  if (inverted(dest) || bitmap.Empty()) return;
+  const TFrame frame = SelectFrame(bitmap.Width(), bitmap.Height(), frameIndex, frameCount, vertical);
+  BitmapDC source(bitmap.Handle());
+  if (!source) return;
+  const int previousMode = SetStretchBltMode(dc, COLORONCOLOR);
+  for (const TStretchPiece& piece : ThreePartStretchedPieces(frame, margins, toSkinRect(dest)))
+    drawPiece(dc, source.Get(), piece);
+  if (previousMode) SetStretchBltMode(dc, previousMode);
+}
+
+void DrawFrameStretched(HDC dc, const RECT& dest, const TBitmap& bitmap, int frameIndex, int frameCount, bool trans) {
+  if (inverted(dest) || bitmap.Empty()) return;
+  const int w = extent(dest.left, dest.right), h = extent(dest.top, dest.bottom);
+  if (w <= 0 || h <= 0) return;
+  const TFrame f = SelectFrame(bitmap.Width(), bitmap.Height(), frameIndex, frameCount, false);
+  const TStretchPiece whole{{f.X, f.Y, f.X + f.Width, f.Y + f.Height}, {0, 0, w, h}};
+  putScratch(dc, dest.left, dest.top, composeScratch(w, h, bitmap, {whole}), trans);
+}
+
+void DrawFrameCentred(HDC dc, const RECT& dest, const TBitmap& bitmap, int frameIndex, int frameCount, bool trans) {
+  if (inverted(dest) || bitmap.Empty()) return;
+  const TFrame f = SelectFrame(bitmap.Width(), bitmap.Height(), frameIndex, frameCount, false);
+  if (f.Width <= 0 || f.Height <= 0) return;
+  const TStretchPiece unscaled{{f.X, f.Y, f.X + f.Width, f.Y + f.Height}, {0, 0, f.Width, f.Height}};
+  const TPoint at = CentredOrigin(toSkinRect(dest), f.Width, f.Height);
+  putScratch(dc, at.X, at.Y, composeScratch(f.Width, f.Height, bitmap, {unscaled}), trans);
+}
+
+void TileDraw(HDC dc, const RECT& dest, const TBitmap& bitmap, const RECT& source) {
+  if (bitmap.Empty()) return;
+  const TSkinRect from = toSkinRect(source);
+  if (!hasArea(from)) return;
+  BitmapDC sourceDC(bitmap.Handle());
+  if (sourceDC) tileFromDC(dc, toSkinRect(dest), sourceDC.Get(), from);
+}
+
+void TransparentCopy(HDC dc, const RECT& dest, const TBitmap& bitmap, COLORREF key) {
+  TransparentCopy(dc, dest, bitmap, 0, 0, key);
+}
+
+void TransparentCopy(HDC dc, const RECT& dest, const TBitmap& bitmap, int sourceX, int sourceY, COLORREF key) {
+  int w = 0, h = 0;
+  if (!copyExtent(dest, bitmap, sourceX, sourceY, w, h)) return;
+  GdiBitmap mask = makeMask(bitmap, sourceX, sourceY, w, h, key);
+  if (!mask) return;
+  bool done = false;
+  {
+    BitmapDC source(bitmap.Handle());
+    if (!source) return;
+    done = MaskBlt(dc, dest.left, dest.top, w, h, source.Get(), sourceX, sourceY, mask, 0, 0, KeepWhereMaskIsSet);
+  }
+  if (!done) TransparentCopyByBlits(dc, dest, bitmap, sourceX, sourceY, key);
+}
+
+void TransparentCopyByBlits(HDC dc, const RECT& dest, const TBitmap& bitmap, int sourceX, int sourceY,
+                            COLORREF key) {
+  int w = 0, h = 0;
+  if (!copyExtent(dest, bitmap, sourceX, sourceY, w, h)) return;
+  GdiBitmap mask = makeMask(bitmap, sourceX, sourceY, w, h, key);
+  if (!mask) return;
+  BitmapDC source(bitmap.Handle());
+  BitmapDC maskDC(mask.Get());
+  if (!source || !maskDC) return;
+  // destination ^ source, cleared where the mask is 0 (black as text colour), kept where
+  // it is 1 (white as background); ^ source again gives the destination back under the
+  // key and the source elsewhere.
+  const COLORREF background = SetBkColor(dc, RGB(255, 255, 255));
+  const COLORREF text = SetTextColor(dc, RGB(0, 0, 0));
+  BitBlt(dc, dest.left, dest.top, w, h, source.Get(), sourceX, sourceY, SRCINVERT);
+  BitBlt(dc, dest.left, dest.top, w, h, maskDC.Get(), 0, 0, SRCAND);
+  BitBlt(dc, dest.left, dest.top, w, h, source.Get(), sourceX, sourceY, SRCINVERT);
+  if (background != CLR_INVALID) SetBkColor(dc, background);
+  if (text != CLR_INVALID) SetTextColor(dc, text);
+}
+
+}  // namespace velmora
