@@ -85,4 +85,32 @@ void TBitmap::Assign(const TBitmap& other) {
   if (!Empty()) std::memcpy(FBits, other.FBits, static_cast<std::size_t>(FStride) * static_cast<std::size_t>(FHeight));
 }
 
+bool TBitmap::AssignHandle(HBITMAP source) {
+  BITMAP header{};
+  if (!source || !GetObjectA(source, sizeof header, &header) || header.bmWidth <= 0 || header.bmHeight == 0) {
+    SetSize(0, 0);
+    return false;
+  }
+  SetSize(header.bmWidth, header.bmHeight < 0 ? -header.bmHeight : header.bmHeight);
+  if (Empty()) return false;
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof(info.bmiHeader);
+  info.bmiHeader.biWidth = FWidth;
+  info.bmiHeader.biHeight = -FHeight;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 24;
+  info.bmiHeader.biCompression = BI_RGB;
+  WindowDC screen(nullptr);
+  if (GetDIBits(screen, source, 0, static_cast<UINT>(FHeight), FBits, &info, DIB_RGB_COLORS) != FHeight) {
+    SetSize(0, 0);
+    return false;
+  }
+  return true;
+}
+
+bool TBitmap::LoadFromResourceName(HINSTANCE module, const char* name) {
+  GdiBitmap loaded(static_cast<HBITMAP>(LoadImageA(module, name, IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+  return AssignHandle(loaded.Get());
+}
+
 }  // namespace velmora

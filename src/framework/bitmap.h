@@ -32,6 +32,11 @@ class TBitmap {
   // From BMP bytes; corrupt bytes leave an empty bitmap.
   bool LoadFromBytes(std::span<const std::uint8_t> bytes);
   void Assign(const TBitmap& other);
+  // A bitmap resource of `module` by name, as 24 bits per pixel; false (and empty)
+  // when there is none.
+  bool LoadFromResourceName(HINSTANCE module, const char* name);
+  // A copy of any bitmap handle's pixels, as 24 bits per pixel.
+  bool AssignHandle(HBITMAP bitmap);
 
   // Row y from the top: 3 or 4 bytes a pixel, blue first.
   std::uint8_t* ScanLine(int y);

@@ -69,6 +69,15 @@ void TFont::Assign(const TFont& other) {
   changed();
 }
 
+void TFont::AssignLogFont(const LOGFONTA& font) {
+  FName = font.lfFaceName;
+  FHeight = font.lfHeight;
+  FStyle = (font.lfWeight >= FW_SEMIBOLD ? fsBold : 0u) | (font.lfItalic ? fsItalic : 0u) |
+           (font.lfUnderline ? fsUnderline : 0u) | (font.lfStrikeOut ? fsStrikeOut : 0u);
+  FCharset = font.lfCharSet;
+  changed();
+}
+
 void TFont::changed() {
   FHandle.Reset();
   if (OnChange) OnChange();

@@ -36,6 +36,8 @@ class TFont : public TPersistent {
   void SetColor(COLORREF color);
 
   void Assign(const TFont& other);
+  // Name, height, style and character set of a logical font (the colour stays).
+  void AssignLogFont(const LOGFONTA& font);
   HFONT Handle() const;  // made on first use, remade after a change
 
   std::function<void()> OnChange;

@@ -57,8 +57,18 @@ class Loader {
     for (const TFormProperty& property : definition.Properties) setProperty(component, property);
   }
 
-  // "Font.Name": walk to the sub-object, then set the last part there.
+  // Binary data and line lists go to the component under their whole name
+  // ("Icon.Data", "Skin3rd.Strings"); "Font.Name" walks to the sub-object and sets the
+  // last part there.
   void setProperty(TComponent& component, const TFormProperty& property) {
+    if (auto* binary = std::get_if<TFormBinary>(&property.Value)) {
+      if (!component.ReadBinaryProperty(property.Name, binary->Bytes))
+        fail(component, property.Name, "property does not exist", property.Line);
+      return;
+    }
+    if (auto* strings = std::get_if<TFormStrings>(&property.Value);
+        strings && component.ReadStringsProperty(property.Name, strings->Items))
+      return;
     TPersistent* target = &component;
     std::string name = property.Name;
     for (std::size_t dot; (dot = name.find('.')) != std::string::npos;) {
@@ -66,18 +76,8 @@ class Loader {
       if (!target) fail(component, property.Name, "no such object property", property.Line);
       name = name.substr(dot + 1);
     }
-    if (auto* binary = std::get_if<TFormBinary>(&property.Value)) {
-      if (!component.ReadBinaryProperty(property.Name, binary->Bytes))
-        fail(component, property.Name, "property does not exist", property.Line);
-      return;
-    }
     const TPropertyInfo* info = GetPropInfo(*target, name);
-    if (!info) {
-      if (auto* strings = std::get_if<TFormStrings>(&property.Value);
-          strings && component.ReadStringsProperty(property.Name, strings->Items))
-        return;
-      fail(component, property.Name, "property does not exist", property.Line);
-    }
+    if (!info) fail(component, property.Name, "property does not exist", property.Line);
     if (!assign(*target, *info, property.Value))
       fail(component, property.Name, "invalid property value", property.Line);
   }

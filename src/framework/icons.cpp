@@ -74,6 +74,43 @@ void TImageList::AddIcon(HICON icon) {
   FIcons.push_back(std::move(copy));
 }
 
+int TImageList::AddMasked(const TBitmap& strip, int width, COLORREF maskColor) {
+  if (strip.Empty() || width <= 0) return 0;
+  const int height = strip.Height();
+  const int count = strip.Width() / width;
+  // Mask rows are whole 16-bit words, set bits transparent.
+  const int maskStride = (width + 15) / 16 * 2;
+  for (int image = 0; image < count; ++image) {
+    TBitmap colour(width, height);
+    std::vector<std::uint8_t> mask(static_cast<std::size_t>(maskStride) * height, 0);
+    for (int y = 0; y < height; ++y) {
+      for (int x = 0; x < width; ++x) {
+        const COLORREF pixel = strip.Pixel(image * width + x, y);
+        if (pixel == maskColor) {
+          mask[static_cast<std::size_t>(y) * maskStride + x / 8] |= static_cast<std::uint8_t>(0x80 >> (x % 8));
+          colour.SetPixel(x, y, 0);  // black under the mask, so drawing leaves the background
+        } else {
+          colour.SetPixel(x, y, pixel);
+        }
+      }
+    }
+    GdiBitmap maskBitmap(CreateBitmap(width, height, 1, 1, mask.data()));
+    ICONINFO info{};
+    info.fIcon = TRUE;
+    info.hbmMask = maskBitmap.Get();
+    info.hbmColor = colour.Handle();
+    OwnedIcon icon(CreateIconIndirect(&info));
+    if (!icon) return image;
+    FIcons.push_back(std::move(icon));
+  }
+  return count;
+}
+
+bool TImageList::Draw(HDC dc, int x, int y, int index) const {
+  if (index < 0 || index >= Count()) return false;
+  return DrawIconEx(dc, x, y, FIcons[static_cast<std::size_t>(index)].Get(), 0, 0, 0, nullptr, DI_NORMAL);
+}
+
 bool TImageList::GetIcon(int index, TIcon& icon) const {
   if (index < 0 || index >= Count()) return false;
   icon.AssignHandle(FIcons[static_cast<std::size_t>(index)].Get());

@@ -8,6 +8,7 @@
 #include <functional>
 #include <vector>
 
+#include "framework/bitmap.h"
 #include "framework/component.h"
 #include "framework/gdi_object.h"
 
@@ -46,6 +47,11 @@ class TImageList : public TComponent {
 
   int Count() const { return static_cast<int>(FIcons.size()); }
   void AddIcon(HICON icon);  // keeps a copy
+  // Cuts `strip` into images `width` x its height, left to right; pixels of
+  // `maskColor` are transparent. Returns how many images were added.
+  int AddMasked(const TBitmap& strip, int width, COLORREF maskColor);
+  // Draws image `index` at (x, y); false when there is none.
+  bool Draw(HDC dc, int x, int y, int index) const;
   // Copies image `index` into `icon`; false when there is none.
   bool GetIcon(int index, TIcon& icon) const;
 

@@ -2,6 +2,8 @@
 #include "framework/win_control.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <cstdio>
 #include <map>
 
 #include "framework/application.h"
@@ -69,6 +71,7 @@ LRESULT CALLBACK ControlWindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM 
     if (control) {
       control->FHandle = window;
       SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(control));
+      SetPropA(window, TWinControl::ControlAtomName().c_str(), control);
     }
   }
   if (!control) return CallWindowProcA(baseProcOf(window), window, msg, wParam, lParam);
@@ -84,6 +87,7 @@ LRESULT CALLBACK ControlWindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM 
   --control->FNesting;
   if (msg == WM_NCDESTROY) {
     SetWindowLongPtrA(window, GWLP_USERDATA, 0);
+    RemovePropA(window, TWinControl::ControlAtomName().c_str());
     if (control->FHandle == window) control->FHandle = nullptr;
   }
   return message.Result;
@@ -108,6 +112,18 @@ TWinControl::TWinControl(TComponent* owner) : TControl(owner) {}
 TWinControl::~TWinControl() {
   for (TControl* child : std::vector<TControl*>(FControls)) RemoveControl(child);
   DestroyHandle();
+}
+
+std::string TWinControl::ControlAtomName() {
+  // The thread's name is made once: the first window of a thread asks for it.
+  thread_local const std::string name = [] {
+    char text[40];
+    std::snprintf(text, sizeof text, "ControlOfs%.8X%.8X",
+                  static_cast<unsigned>(reinterpret_cast<std::uintptr_t>(GetModuleHandleA(nullptr))),
+                  static_cast<unsigned>(GetCurrentThreadId()));
+    return std::string(text);
+  }();
+  return name;
 }
 
 TWinControl* TWinControl::FromHandle(HWND window) {

@@ -45,6 +45,9 @@ class TWinControl : public TControl {
 
   // The control of one of our windows, or null for any other window.
   static TWinControl* FromHandle(HWND window);
+  // The name of the window property under which every window of ours carries its
+  // control: "ControlOfs" with the module handle and the thread id, eight hex digits each.
+  static std::string ControlAtomName();
 
   const std::vector<TControl*>& Controls() const { return FControls; }
   void InsertControl(TControl* control);
