@@ -6,6 +6,7 @@
 //   velmora-skin list PACKAGE                version, entries, sizes
 //   velmora-skin extract PACKAGE NAME OUT    one entry
 //   velmora-skin build DIR OUT [--version V] a package from one .ini and the .bmp files
+//   velmora-skin preview PACKAGE OUT.png     every element frame by frame, on one sheet
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
@@ -17,11 +18,13 @@
 #include <string>
 #include <vector>
 
+#include "png_writer.h"
 #include "skin/data/lzh.h"
 #include "skin/data/lzh_format.h"
 #include "skin/data/lzh_packer.h"
 #include "skin/data/skin_package.h"
 #include "skin/data/skin_reader.h"
+#include "skin_preview.h"
 
 namespace fs = std::filesystem;
 using Bytes = std::vector<std::uint8_t>;
@@ -39,7 +42,8 @@ int usage() {
                "       velmora-skin unpack IN OUT\n"
                "       velmora-skin list PACKAGE\n"
                "       velmora-skin extract PACKAGE NAME OUT\n"
-               "       velmora-skin build DIR OUT [--version V]\n");
+               "       velmora-skin build DIR OUT [--version V]\n"
+               "       velmora-skin preview PACKAGE OUT.png\n");
   return 2;
 }
 
@@ -179,6 +183,19 @@ int build(const std::string& dir, const std::string& out, std::uint32_t version)
   return 0;
 }
 
+int preview(const std::string& path, const std::string& out) {
+  const Bytes package = readFile(path);
+  velmora::tools::TRaster sheet;
+  try {
+    sheet = velmora::tools::RenderSkinPreview(package, fs::path(path).filename().string());
+  } catch (const std::runtime_error& error) {
+    throw TToolError(path + ": " + error.what());
+  }
+  writeFile(out, velmora::tools::Png(sheet));
+  std::printf("%s: %d x %d\n", out.c_str(), sheet.Width(), sheet.Height());
+  return 0;
+}
+
 std::uint32_t parseVersion(const std::string& text) {
   std::size_t used = 0;
   unsigned long value = 0;
@@ -201,6 +218,7 @@ int run(const std::vector<std::string>& args) {
   if (command == "list" && args.size() == 2) return list(args[1]);
   if (command == "extract" && args.size() == 4) return extract(args[1], args[2], args[3]);
   if (command == "build" && args.size() == 3) return build(args[1], args[2], velmora::NewestPackageVersion);
+  if (command == "preview" && args.size() == 3) return preview(args[1], args[2]);
   if (command == "build" && args.size() == 5 && args[3] == "--version") return build(args[1], args[2], parseVersion(args[4]));
   return usage();
 }

@@ -1,0 +1,85 @@
+// The skin's name, caption font height and colour tables.
+#include "elements.h"
+#include "theme.h"
+
+namespace velmora::tools {
+
+void AddIdentity(TSkinBuilder& skin) {
+  skin.Key("TitlebarSkin", "SkinName", "Velmora");
+  skin.Key("Fonts", "FontHeight", 14);
+}
+
+void AddColours(TSkinBuilder& skin) {
+  struct TSlot {
+    const char* Key;
+    TColor Value;
+  };
+  // Every colour slot the engine reads, in slot order.
+  const TSlot slots[] = {
+      {"WindowText", theme::Text},
+      {"TitleTextActive", theme::ActiveFrame.TitleText},
+      {"TitleTextNoActive", theme::InactiveFrame.TitleText},
+      {"ButtonFace", theme::Face},
+      {"ButtonText", theme::Text},
+      {"ButtonHilight", theme::White},
+      {"Buttonlight", theme::FaceLight},
+      {"ButtonShadow", theme::TextDisabled},
+      {"ButtonDkShadow", theme::LineDark},
+      {"HilightText", theme::White},
+      {"Hilight", theme::Accent},
+      {"Menubar", theme::MenuBar},
+      {"MenuBarText", theme::Text},
+      {"MenuText", theme::Text},
+      {"Menu", theme::Menu},
+      {"Scrollbar", theme::Track},
+  };
+  skin.Note("Colours", "Colours as red green blue.");
+  for (const TSlot& slot : slots) skin.Colour("Colours", slot.Key, slot.Value);
+
+  // Extra colours for applications: the accent and two signal colours.
+  skin.Colour("Colour.Accent", "color", theme::Accent);
+  skin.Colour("Colour.Link", "color", Rgb(40, 96, 176));
+  skin.Colour("Colour.Warning", "color", Rgb(196, 122, 28));
+
+  // Custom colours: a palette that sits well with the skin.
+  const TColor custom[10] = {theme::Accent,      Rgb(72, 95, 131),   Rgb(58, 138, 112), Rgb(196, 122, 28),
+                             Rgb(186, 64, 58),   Rgb(120, 96, 168),  Rgb(44, 140, 168), theme::Face,
+                             theme::TextDisabled, theme::Text};
+  for (int i = 0; i < 10; ++i) skin.Colour("Customcolors", "Color" + std::to_string(i), custom[i]);
+}
+
+namespace {
+
+// A window outline for a one-bit glyph: a two-pixel title edge, one-pixel sides.
+void windowOutline(TRaster& r, int x, int y, int w, int h) {
+  const TColor black = Rgb(0, 0, 0);
+  r.FillRect(x, y, w, 2, black);
+  r.FillRect(x, y + h - 1, w, 1, black);
+  r.FillRect(x, y, 1, h, black);
+  r.FillRect(x + w - 1, y, 1, h, black);
+}
+
+}  // namespace
+
+TRaster MenuGlyphStrip() {
+  // Restore, maximise, minimise, close: one bit per pixel, so every edge sits on whole
+  // pixels. One 16 x 16 cell each, black on white.
+  TRaster r(64, 16, theme::White);
+  const TColor black = Rgb(0, 0, 0);
+  // Restore: the window behind shows above and to the right of the one in front.
+  windowOutline(r, 6, 3, 8, 7);
+  r.FillRect(3, 6, 8, 7, theme::White);
+  windowOutline(r, 3, 6, 8, 7);
+  // Maximise.
+  windowOutline(r, 16 + 3, 3, 10, 9);
+  // Minimise: a bar at the foot of the cell.
+  r.FillRect(32 + 4, 10, 7, 2, black);
+  // Close: two diagonals two pixels wide.
+  for (int i = 0; i < 8; ++i) {
+    r.FillRect(48 + 4 + i, 4 + i, 2, 1, black);
+    r.FillRect(48 + 10 - i, 4 + i, 2, 1, black);
+  }
+  return r;
+}
+
+}  // namespace velmora::tools

@@ -1,0 +1,66 @@
+// make-default-skin: draws Velmora's default skin and the program's own bitmaps.
+//
+//   make-default-skin SKIN_DIR RESOURCE_DIR
+//
+// writes SKIN_DIR/velmora.ini with its bitmaps, and glazemenu.bmp, track.bmp and
+// trackvert.bmp into RESOURCE_DIR. The output depends on nothing but this program:
+// the same bytes on every run, so the committed files can be checked against it.
+#include <cstdio>
+#include <exception>
+#include <filesystem>
+
+#include "bmp_writer.h"
+#include "default_skin/elements.h"
+#include "default_skin/skin_builder.h"
+
+namespace {
+
+using namespace velmora::tools;
+
+TSkinBuilder drawSkin() {
+  TSkinBuilder skin;
+  AddIdentity(skin);
+  AddColours(skin);
+  AddWindowFrame(skin);
+  AddCaptionText(skin);
+  AddMenus(skin);
+  AddCaptionButtons(skin);
+  AddMdiControls(skin);
+  AddPushButtons(skin);
+  AddCheckAndRadio(skin);
+  AddProgress(skin);
+  AddGroupBox(skin);
+  AddTabs(skin);
+  AddStatusBar(skin);
+  AddToolBar(skin);
+  AddComboBox(skin);
+  AddHeader(skin);
+  AddScrollBar(skin);
+  AddTrackBar(skin);
+  AddUpDown(skin);
+  return skin;
+}
+
+void writeResources(const std::filesystem::path& dir) {
+  std::filesystem::create_directories(dir);
+  WriteBytes(dir / "glazemenu.bmp", Bmp1(MenuGlyphStrip()));
+  WriteBytes(dir / "track.bmp", Bmp24(TrackChannel(false)));
+  WriteBytes(dir / "trackvert.bmp", Bmp24(TrackChannel(true)));
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc != 3) {
+    std::fprintf(stderr, "usage: make-default-skin SKIN_DIR RESOURCE_DIR\n");
+    return 2;
+  }
+  try {
+    drawSkin().Write(argv[1], "velmora.ini");
+    writeResources(argv[2]);
+    return 0;
+  } catch (const std::exception& error) {
+    std::fprintf(stderr, "make-default-skin: %s\n", error.what());
+    return 1;
+  }
+}
