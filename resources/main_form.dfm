@@ -169,4 +169,14 @@ object Form1: TForm1
     CycleInterval = 0
 @TRAY_ICON_DATA@
   end
+  object skndt1: TSkinData
+    Active = True
+    DisableTag = 99
+    SkinControls = [xcMainMenu, xcPopupMenu, xcToolbar, xcControlbar, xcCombo, xcCheckBox, xcRadioButton, xcProgress, xcScrollbar, xcEdit, xcButton, xcBitBtn, xcSpeedButton, xcSpin, xcPanel, xcGroupBox, xcStatusBar, xcTab, xcTrackBar, xcSystemMenu]
+    Options = [xoPreview, xoToolbarBK]
+    SkinFormtype = sfMainform
+    MenuUpdate = True
+    MenuMerge = False
+@SKIN_STREAM@
+  end
 end

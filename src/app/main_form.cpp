@@ -8,6 +8,7 @@
 #include "framework/application.h"
 #include "framework/menus.h"
 #include "framework/win_string.h"
+#include "skin/data/skin_data.h"
 #include "tray/tray_icon.h"
 
 namespace velmora {
@@ -58,6 +59,7 @@ TForm1::TForm1(std::string exePath) : TForm(nullptr), FExePath(std::move(exePath
   RegisterComponentClass(TPopupMenu::StaticClassInfo());
   RegisterComponentClass(TMenuItem::StaticClassInfo());
   RegisterComponentClass(TTrayIcon::StaticClassInfo());
+  RegisterComponentClass(TSkinData::StaticClassInfo());
   bindHandlers();
   LoadFromDefinition(MainFormText);
 }
@@ -96,6 +98,7 @@ void TForm1::findComponents() {
   tmr1 = find<TTimer>(*this, "tmr1");
   pm1 = find<TComponent>(*this, "pm1");
   cltrycn1 = find<TComponent>(*this, "cltrycn1");
+  skndt1 = find<TSkinData>(*this, "skndt1");
 }
 
 // Settings file, fields, start minimized when started with Windows, Run value, tray.

@@ -14,6 +14,8 @@
 
 namespace velmora {
 
+class TSkinData;
+
 class TForm1 : public TForm {
  public:
   // `exePath` names the settings file and the Run value (the running executable).
@@ -31,6 +33,7 @@ class TForm1 : public TForm {
   TTimer* tmr1 = nullptr;
   TComponent* pm1 = nullptr;
   TComponent* cltrycn1 = nullptr;
+  TSkinData* skndt1 = nullptr;
 
   bool EditMode() const { return grp1 && grp1->Enabled(); }
 
