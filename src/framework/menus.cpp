@@ -148,3 +148,104 @@ TMenuItem* TPopupMenu::Track(int x, int y, HWND owner) {
 }
 
 }  // namespace velmora
+
+namespace velmora {
+
+namespace {
+
+template <class List>
+void addOnce(List& items, TMenuItem* item, TComponent* listener) {
+  if (std::find(items.begin(), items.end(), item) != items.end()) return;
+  items.push_back(item);
+  item->FreeNotification(listener);
+}
+
+// Appends `items` to `menu`: sub-menus for items with sub-items, "-" a separator.
+void appendItems(HMENU menu, const std::vector<TMenuItem*>& items) {
+  for (TMenuItem* item : items) {
+    if (!item->Visible()) continue;
+    if (item->Caption() == "-") {
+      AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
+      continue;
+    }
+    UINT flags = MF_STRING | (item->Enabled() ? 0u : MF_GRAYED) | (item->Checked() ? MF_CHECKED : 0u);
+    UINT_PTR id = item->Command();
+    if (!item->Items().empty()) {
+      HMENU sub = CreatePopupMenu();
+      appendItems(sub, item->Items());
+      flags |= MF_POPUP;
+      id = reinterpret_cast<UINT_PTR>(sub);
+    }
+    AppendMenuA(menu, flags, id, item->Caption().c_str());
+  }
+}
+
+}  // namespace
+
+void TMenuItem::Add(TMenuItem* item) { addOnce(FItems, item, this); }
+
+bool TMenuItem::AcceptChild(TComponent* child) {
+  auto* item = dynamic_cast<TMenuItem*>(child);
+  if (item) Add(item);
+  return item != nullptr;
+}
+
+TMenuItem* TMenuItem::FindCommand(UINT command) {
+  if (FCommand == command) return this;
+  for (TMenuItem* item : FItems)
+    if (TMenuItem* found = item->FindCommand(command)) return found;
+  return nullptr;
+}
+
+void TMenuItem::Notification(TComponent* component, TOperation operation) {
+  TComponent::Notification(component, operation);
+  if (operation == TOperation::opRemove) FItems.erase(std::remove(FItems.begin(), FItems.end(), component), FItems.end());
+}
+
+const TClassInfo& TMainMenu::StaticClassInfo() {
+  static const TClassInfo info{"TMainMenu", &TComponent::StaticClassInfo(), {},
+                               [](TComponent* owner) -> TComponent* { return new TMainMenu(owner); }};
+  return info;
+}
+
+TMainMenu::TMainMenu(TComponent* owner) : TComponent(owner) {}
+
+TMainMenu::~TMainMenu() {
+  if (!FMenu) return;
+  // A window destroys its menu with itself: take ours back from a live window first.
+  if (FWindow && IsWindow(FWindow) && GetMenu(FWindow) == FMenu) SetMenu(FWindow, nullptr);
+  DestroyMenu(FMenu);
+}
+
+bool TMainMenu::AcceptChild(TComponent* child) {
+  auto* item = dynamic_cast<TMenuItem*>(child);
+  if (item) addOnce(FItems, item, this);
+  return item != nullptr;
+}
+
+void TMainMenu::AttachTo(HWND window) {
+  if (FMenu) {
+    if (FWindow && IsWindow(FWindow) && GetMenu(FWindow) == FMenu) SetMenu(FWindow, nullptr);
+    DestroyMenu(FMenu);
+  }
+  FMenu = CreateMenu();
+  appendItems(FMenu, FItems);
+  FWindow = window;
+  SetMenu(window, FMenu);
+}
+
+bool TMainMenu::DispatchCommand(UINT command) {
+  for (TMenuItem* item : FItems)
+    if (TMenuItem* found = item->FindCommand(command)) {
+      found->Click();
+      return true;
+    }
+  return false;
+}
+
+void TMainMenu::Notification(TComponent* component, TOperation operation) {
+  TComponent::Notification(component, operation);
+  if (operation == TOperation::opRemove) FItems.erase(std::remove(FItems.begin(), FItems.end(), component), FItems.end());
+}
+
+}  // namespace velmora

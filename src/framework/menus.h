@@ -34,12 +34,23 @@ class TMenuItem : public TComponent {
 
   // Raises OnClick when the item is enabled.
   virtual void Click();
+
+  // Sub-items: an item with some opens a sub-menu (a stored form nests them).
+  const std::vector<TMenuItem*>& Items() const { return FItems; }
+  void Add(TMenuItem* item);
+  bool AcceptChild(TComponent* child) override;
+  // The item of `command` among this one and its sub-items, or null.
+  TMenuItem* FindCommand(UINT command);
   TNotifyEvent OnClick;
 
  private:
   std::string FCaption;
   bool FEnabled = true, FChecked = false, FDefault = false, FVisible = true;
   UINT FCommand;
+  std::vector<TMenuItem*> FItems;
+
+ protected:
+  void Notification(TComponent* component, TOperation operation) override;
 };
 
 class TPopupMenu : public TComponent {
@@ -96,5 +107,31 @@ class TPopupMenu : public TComponent {
 // For the window procedure of a menu's owner window: offers a menu message to the menu
 // being tracked; true (with the answer in Result) when it took the message.
 bool DispatchMenuOwnerMessage(TMessage& message);
+
+// A window's menu bar: its items are the bar's entries, their sub-items the menus they
+// open. The bar is built when a window takes it and lives until the menu is freed.
+class TMainMenu : public TComponent {
+ public:
+  explicit TMainMenu(TComponent* owner);
+  ~TMainMenu() override;
+  static const TClassInfo& StaticClassInfo();
+  const TClassInfo& ClassInfo() const override { return StaticClassInfo(); }
+
+  const std::vector<TMenuItem*>& Items() const { return FItems; }
+  bool AcceptChild(TComponent* child) override;
+  // Builds the bar and gives it to `window`.
+  void AttachTo(HWND window);
+  HMENU Handle() const { return FMenu; }
+  // Clicks the item of a WM_COMMAND from the bar; false when no item has `command`.
+  bool DispatchCommand(UINT command);
+
+ protected:
+  void Notification(TComponent* component, TOperation operation) override;
+
+ private:
+  std::vector<TMenuItem*> FItems;
+  HMENU FMenu = nullptr;
+  HWND FWindow = nullptr;
+};
 
 }  // namespace velmora

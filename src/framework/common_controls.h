@@ -1,0 +1,305 @@
+// The rest of the standard and common controls, as thin superclasses of the system's
+// classes under our class names: radio button, bit and speed buttons, panel, memo, list
+// box, combo box, up-down, date-time picker, page control with tab sheets, list view,
+// tree view, status bar, progress bar and track bar. Their contents (lines, items,
+// columns, panels) come from a stored form's line lists.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "framework/std_controls.h"
+
+namespace velmora {
+
+// Makes the common controls' classes known; every control below calls it.
+void InitCommonControlClasses();
+
+class TRadioButton : public TButtonControl {
+ public:
+  explicit TRadioButton(TComponent* owner);
+  static const TClassInfo& StaticClassInfo();
+  const TClassInfo& ClassInfo() const override { return StaticClassInfo(); }
+  bool Checked() const;
+  void SetChecked(bool v);
+  void WndProc(TMessage& message) override;
+
+ protected:
+  void CreateParams(TCreateParams& params) override;
+  void InitializeWnd() override;
+
+ private:
+  bool FChecked = false;
+};
+
+class TBitBtn : public TButton {
+ public:
+  using TButton::TButton;
+  static const TClassInfo& StaticClassInfo();
+  const TClassInfo& ClassInfo() const override { return StaticClassInfo(); }
+};
+
+// A window-less button painted by its parent.
+class TSpeedButton : public TGraphicControl {
+ public:
+  explicit TSpeedButton(TComponent* owner);
+  static const TClassInfo& StaticClassInfo();
+  const TClassInfo& ClassInfo() const override { return StaticClassInfo(); }
+  bool Flat() const { return FFlat; }
+  void SetFlat(bool v);
+  bool Down() const { return FDown; }
+  void SetDown(bool v);
+  void PaintOn(HDC dc) override;
+
+ private:
+  bool FFlat = false, FDown = false;
+};
+
+enum class TBevelCut { bvNone, bvLowered, bvRaised };
+
+class TPanel : public TWinControl {
+ public:
+  explicit TPanel(TComponent* owner);
+  static const TClassInfo& StaticClassInfo();
+  const TClassInfo& ClassInfo() const override { return StaticClassInfo(); }
+  TBevelCut BevelOuter() const { return FBevelOuter; }
+  void SetBevelOuter(TBevelCut cut);
+  void WndProc(TMessage& message) override;
+
+ protected:
+  void CreateParams(TCreateParams& params) override;
+
+ private:
+  void paint(HDC dc);
+  TBevelCut FBevelOuter = TBevelCut::bvRaised;
+};
+
+enum class TScrollStyle { ssNone, ssHorizontal, ssVertical, ssBoth };
+
+class TMemo : public TCustomEdit {
+ public:
+  explicit TMemo(TComponent* owner);
+  static const TClassInfo& StaticClassInfo();
+  const TClassInfo& ClassInfo() const override { return StaticClassInfo(); }
+  TScrollStyle ScrollBars() const { return FScrollBars; }
+  void SetScrollBars(TScrollStyle style) { FScrollBars = style; }
+  bool ReadStringsProperty(const std::string& name, const std::vector<std::string>& lines) override;
+
+ protected:
+  void CreateParams(TCreateParams& params) override;
+
+ private:
+  TScrollStyle FScrollBars = TScrollStyle::ssNone;
+};
+
+// Controls with a list of lines in "Items.Strings".
+class TItemsControl : public TWinControl {
+ public:
+  using TWinControl::TWinControl;
+  const std::vector<std::string>& Items() const { return FItems; }
+  void SetItems(std::vector<std::string> items);
+  bool ReadStringsProperty(const std::string& name, const std::vector<std::string>& lines) override;
+
+ protected:
+  void InitializeWnd() override;
+  virtual void fillItems() {}
+
+  std::vector<std::string> FItems;
+};
+
+class TListBox : public TItemsControl {
+ public:
+  explicit TListBox(TComponent* owner);
+  static const TClassInfo& StaticClassInfo();
+  const TClassInfo& ClassInfo() const override { return StaticClassInfo(); }
+
+ protected:
+  void CreateParams(TCreateParams& params) override;
+  void fillItems() override;
+};
+
+enum class TComboBoxStyle { csDropDown, csSimple, csDropDownList };
+
+class TComboBox : public TItemsControl {
+ public:
+  explicit TComboBox(TComponent* owner);
+  static const TClassInfo& StaticClassInfo();
+  const TClassInfo& ClassInfo() const override { return StaticClassInfo(); }
+  TComboBoxStyle Style() const { return FStyle; }
+  void SetStyle(TComboBoxStyle style) { FStyle = style; }
+  int ItemIndex() const;
+  void SetItemIndex(int index);
+
+ protected:
+  void CreateParams(TCreateParams& params) override;
+  void fillItems() override;
+
+ private:
+  TComboBoxStyle FStyle = TComboBoxStyle::csDropDown;
+  int FItemIndex = -1;
+};
+
+enum class TOrientation { Horizontal, Vertical };
+
+// Up-down, progress bar and track bar: a position within a range.
+class TRangeControl : public TWinControl {
+ public:
+  using TWinControl::TWinControl;
+  int Min() const { return FMin; }
+  void SetMin(int v) { FMin = v, applyRange(); }
+  int Max() const { return FMax; }
+  void SetMax(int v) { FMax = v, applyRange(); }
+  int Position() const;
+  void SetPosition(int v);
+  bool Vertical() const { return FVertical; }
+  void SetVertical(bool v) { FVertical = v; }
+
+ protected:
+  void InitializeWnd() override { TWinControl::InitializeWnd(), applyRange(); }
+  virtual void applyRange() = 0;
+  virtual int readPosition() const = 0;
+
+  int FMin = 0, FMax = 100, FPosition = 0;
+  bool FVertical = false;
+};
+
+class TUpDown : public TRangeControl {
+ public:
+  explicit TUpDown(TComponent* owner);
+  static const TClassInfo& StaticClassInfo();
+  const TClassInfo& ClassInfo() const override { return StaticClassInfo(); }
+
+ protected:
+  void CreateParams(TCreateParams& params) override;
+  void applyRange() override;
+  int readPosition() const override;
+};
+
+class TProgressBar : public TRangeControl {
+ public:
+  explicit TProgressBar(TComponent* owner);
+  static const TClassInfo& StaticClassInfo();
+  const TClassInfo& ClassInfo() const override { return StaticClassInfo(); }
+  bool Smooth() const { return FSmooth; }
+  void SetSmooth(bool v) { FSmooth = v; }
+
+ protected:
+  void CreateParams(TCreateParams& params) override;
+  void applyRange() override;
+  int readPosition() const override;
+
+ private:
+  bool FSmooth = false;
+};
+
+class TTrackBar : public TRangeControl {
+ public:
+  explicit TTrackBar(TComponent* owner);
+  static const TClassInfo& StaticClassInfo();
+  const TClassInfo& ClassInfo() const override { return StaticClassInfo(); }
+
+ protected:
+  void CreateParams(TCreateParams& params) override;
+  void applyRange() override;
+  int readPosition() const override;
+};
+
+class TDateTimePicker : public TWinControl {
+ public:
+  explicit TDateTimePicker(TComponent* owner);
+  static const TClassInfo& StaticClassInfo();
+  const TClassInfo& ClassInfo() const override { return StaticClassInfo(); }
+  bool TimeKind() const { return FTimeKind; }
+  void SetTimeKind(bool v) { FTimeKind = v; }
+
+ protected:
+  void CreateParams(TCreateParams& params) override;
+
+ private:
+  bool FTimeKind = false;
+};
+
+class TTabSheet;
+
+// Tabs over pages: the sheets are its children, one shown at a time.
+class TPageControl : public TWinControl {
+ public:
+  explicit TPageControl(TComponent* owner);
+  static const TClassInfo& StaticClassInfo();
+  const TClassInfo& ClassInfo() const override { return StaticClassInfo(); }
+  int ActivePageIndex() const { return FActive; }
+  void SetActivePageIndex(int index);
+  std::vector<TTabSheet*> Pages() const;
+  void WndProc(TMessage& message) override;
+
+ protected:
+  void CreateParams(TCreateParams& params) override;
+  void InitializeWnd() override;
+
+ private:
+  void placePages();
+  int FActive = 0;
+};
+
+class TTabSheet : public TWinControl {
+ public:
+  explicit TTabSheet(TComponent* owner);
+  static const TClassInfo& StaticClassInfo();
+  const TClassInfo& ClassInfo() const override { return StaticClassInfo(); }
+
+ protected:
+  void CreateParams(TCreateParams& params) override;
+};
+
+// Report view: "Columns.Strings" as "Caption=width", "Items.Strings" with the
+// sub-items after tabs.
+class TListView : public TItemsControl {
+ public:
+  explicit TListView(TComponent* owner);
+  static const TClassInfo& StaticClassInfo();
+  const TClassInfo& ClassInfo() const override { return StaticClassInfo(); }
+  bool ReadStringsProperty(const std::string& name, const std::vector<std::string>& lines) override;
+
+ protected:
+  void CreateParams(TCreateParams& params) override;
+  void fillItems() override;
+
+ private:
+  std::vector<std::string> FColumns;
+};
+
+// "Items.Strings": two leading blanks a level.
+class TTreeView : public TItemsControl {
+ public:
+  explicit TTreeView(TComponent* owner);
+  static const TClassInfo& StaticClassInfo();
+  const TClassInfo& ClassInfo() const override { return StaticClassInfo(); }
+
+ protected:
+  void CreateParams(TCreateParams& params) override;
+  void fillItems() override;
+};
+
+// "Panels.Strings" as "text=width" (the last panel takes the rest); a size grip.
+class TStatusBar : public TWinControl {
+ public:
+  explicit TStatusBar(TComponent* owner);
+  static const TClassInfo& StaticClassInfo();
+  const TClassInfo& ClassInfo() const override { return StaticClassInfo(); }
+  bool SimplePanel() const { return FSimplePanel; }
+  void SetSimplePanel(bool v) { FSimplePanel = v; }
+  bool ReadStringsProperty(const std::string& name, const std::vector<std::string>& lines) override;
+
+ protected:
+  void CreateParams(TCreateParams& params) override;
+  void InitializeWnd() override;
+
+ private:
+  void layoutPanels();
+  std::vector<std::string> FPanels;
+  bool FSimplePanel = false;
+};
+
+void RegisterCommonControlClasses();
+
+}  // namespace velmora
