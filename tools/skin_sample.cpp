@@ -189,6 +189,7 @@ class TSample {
     combo(x0 + 14, y0 + 150);
     trackBar(x0 + 14, y0 + 184);
     tabs(x0 + 210, y0 + 14);
+    popupMenu(x0 + 250, y0 + 116);
     scrollBar(x0 + w - 17, y0, h);
   }
 
@@ -274,6 +275,40 @@ class TSample {
     draw(FWindow, header, 2, x + 98, y + 60, 94, 22);
     label(x + 14, y + 67, "Name");
     label(x + 104, y + 67, "Size");
+  }
+
+  // A pop-up menu as the menu skinning draws it: the background over the whole window,
+  // items over it, the separator's frame aligned to the bottom of a short item.
+  void popupMenu(int x, int y) {
+    constexpr int W = 150, ItemHeight = 20, SeparatorHeight = 8;
+    const TPiece back = piece("MenuBackground", "Image", 1), item = piece("MenuItem", "Image", 5);
+    const int h = 3 + ItemHeight * 3 + SeparatorHeight + 3;
+    draw(FWindow, back, 1, x, y, W, h);
+    const TColor text = colourOf(FIni, "MenuText", 0), selected = colourOf(FIni, "HilightText", Rgb(255, 255, 255));
+    const int indent = 3 + FIni.ReadInteger("MenuItem", "LeftWidth", 0) + 20;
+    int iy = y + 3;
+    const struct {
+      const char* Text;
+      int Frame;
+    } items[] = {{"Back up now", 4}, {"Settings", 1}, {"-", 2}, {"Exit", 1}};
+    for (const auto& i : items) {
+      if (i.Frame == 2) {
+        // Only the frame's bottom rows show in a separator's short item.
+        const int fh = item.Image ? item.Image->Height() : SeparatorHeight;
+        TRaster cell(W - 6, fh, Magenta);
+        draw(cell, item, 2, 0, 0, W - 6, fh);
+        for (int yy = 0; yy < SeparatorHeight; ++yy)
+          for (int xx = 0; xx < W - 6; ++xx) {
+            const TColor c = cell.Get(xx, std::max(fh - SeparatorHeight, 0) + yy);
+            if (c != Magenta) FWindow.Set(x + 3 + xx, iy + yy, c);
+          }
+        iy += SeparatorHeight;
+        continue;
+      }
+      draw(FWindow, item, i.Frame, x + 3, iy, W - 6, ItemHeight);
+      DrawText(FWindow, x + indent, iy + 7, i.Text, i.Frame == 4 ? selected : text);
+      iy += ItemHeight;
+    }
   }
 
   void scrollBar(int x, int y, int h) {
