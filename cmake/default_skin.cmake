@@ -56,6 +56,16 @@ function(velmora_define_default_skin)
     COMMENT "Packing the default skin"
     VERBATIM)
   add_custom_target(default_skin ALL DEPENDS ${VELMORA_DEFAULT_SKIN})
+
+  # For skin authors: the preview sheet of the packed skin (not part of a normal build).
+  set(preview ${CMAKE_BINARY_DIR}/skins/default-preview.png)
+  add_custom_command(
+    OUTPUT ${preview}
+    COMMAND ${tool} preview ${VELMORA_DEFAULT_SKIN} ${preview}
+    DEPENDS ${tool_dependency} ${VELMORA_DEFAULT_SKIN}
+    COMMENT "Drawing the default skin's preview"
+    VERBATIM)
+  add_custom_target(default_skin_preview DEPENDS ${preview})
 endfunction()
 
 cmake_language(DEFER DIRECTORY ${CMAKE_SOURCE_DIR} CALL velmora_define_default_skin)

@@ -8,6 +8,7 @@
 #include "framework/bmp_image.h"
 #include "pixel_font.h"
 #include "skin/data/skin_reader.h"
+#include "skin_sample.h"
 
 namespace velmora::tools {
 
@@ -118,7 +119,8 @@ namespace {
 constexpr int SheetWidth = 1200, Margin = 16;
 constexpr TColor Page = Rgb(238, 239, 241), Ink = Rgb(34, 38, 46), Quiet = Rgb(108, 114, 124),
                  Warning = Rgb(190, 36, 30), Outline = Rgb(150, 154, 160);
-constexpr TColor CheckerLight = Rgb(255, 255, 255), CheckerDark = Rgb(214, 216, 220);
+// A mid-grey checker board, so that light and dark glyphs both stand out.
+constexpr TColor CheckerLight = Rgb(184, 188, 195), CheckerDark = Rgb(150, 155, 164);
 
 // The sheet is drawn twice: once without a picture to measure its height, then for real.
 class TSheet {
@@ -132,6 +134,9 @@ class TSheet {
   void Line(const std::string& text, TColor colour, int scale = 1) {
     Text(Margin, Y, text, colour, scale);
     Y += LineHeight * scale + 2;
+  }
+  void Picture(const TRaster& picture, int x, int y) {
+    if (FTarget) FTarget->Paste(picture, x, y);
   }
   void Fill(int x, int y, int w, int h, TColor colour) {
     if (FTarget) FTarget->FillRect(x, y, w, h, colour);
@@ -292,6 +297,16 @@ struct TPreviewSkin {
   }
 };
 
+// The skin's pieces put together: an active and an inactive window.
+void sampleWindows(TSheet& sheet, TPreviewSkin& skin) {
+  const TImageLookup lookup = [&](const std::string& value) { return skin.Image(value); };
+  const TRaster active = RenderSampleWindow(skin.Ini, lookup, true);
+  const TRaster inactive = RenderSampleWindow(skin.Ini, lookup, false);
+  sheet.Picture(active, Margin, sheet.Y);
+  sheet.Picture(inactive, Margin + active.Width() + 24, sheet.Y);
+  sheet.Y += active.Height() + 16;
+}
+
 int drawSheet(TRaster* target, TPreviewSkin& skin, const std::vector<TSkinElement>& elements, const std::string& title) {
   TSheet sheet(target);
   sheet.Line("Skin preview: " + skin.Ini.ReadString("TitlebarSkin", "SkinName", "(no name)"), Ink, 2);
@@ -299,6 +314,7 @@ int drawSheet(TRaster* target, TPreviewSkin& skin, const std::vector<TSkinElemen
                  std::to_string(skin.Reader.EntryCount()) + " entries. Checker = transparent (magenta).",
              Quiet);
   sheet.Y += 8;
+  sampleWindows(sheet, skin);
   colourBlock(sheet, skin.Ini);
   sheet.Line("Elements", Ink, 2);
   sheet.Y += 4;

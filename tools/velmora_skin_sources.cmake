@@ -4,6 +4,7 @@
 set(VELMORA_SKIN_TOOL_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/velmora_skin.cpp
   ${CMAKE_CURRENT_LIST_DIR}/skin_preview.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/skin_sample.cpp
   ${CMAKE_CURRENT_LIST_DIR}/raster.cpp
   ${CMAKE_CURRENT_LIST_DIR}/png_writer.cpp
   ${CMAKE_CURRENT_LIST_DIR}/pixel_font.cpp
