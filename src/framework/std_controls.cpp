@@ -104,13 +104,17 @@ TCheckBoxState TCheckBox::State() const {
 
 void TCheckBox::SetState(TCheckBoxState state) {
   FState = state;
-  if (FHandle) SendMessageA(FHandle, BM_SETCHECK, static_cast<WPARAM>(state), 0);
+  if (!FHandle) return;
+  // Only a three-state box keeps the grey state; clicks still toggle a two-state one.
+  const bool grey = state == TCheckBoxState::cbGrayed;
+  SendMessageA(FHandle, BM_SETSTYLE, grey ? BS_AUTO3STATE : BS_AUTOCHECKBOX, FALSE);
+  SendMessageA(FHandle, BM_SETCHECK, static_cast<WPARAM>(state), 0);
 }
 
 void TCheckBox::CreateParams(TCreateParams& params) {
   TWinControl::CreateParams(params);
   params.BaseClassName = "BUTTON";
-  params.Style |= BS_AUTOCHECKBOX;
+  params.Style |= FState == TCheckBoxState::cbGrayed ? BS_AUTO3STATE : BS_AUTOCHECKBOX;
 }
 
 void TCheckBox::InitializeWnd() {

@@ -1,0 +1,257 @@
+// Push button painters.
+#include "skin/controls/button_painters.h"
+
+#include "framework/font.h"
+#include "framework/win_control.h"
+#include "skin/controls/painter_messages.h"
+#include "skin/controls/skin_property.h"
+#include "skin/data/bitmap_helpers.h"
+#include "skin/data/skin_drawing.h"
+#include "skin/data/skin_platform.h"
+
+namespace velmora {
+namespace {
+
+// Transparent when the control's tag asks for it or the skin's options say so.
+bool wantsTransparent(const TControl* control, const TSkinData& data) {
+  return (control && control->Tag() == 5555) || InSet(data.Options(), xoTransparent);
+}
+
+std::wstring withLineBreaks(std::wstring text) {
+  for (std::size_t at; (at = text.find(L"||")) != std::wstring::npos;) text.replace(at, 2, L"\r\n");
+  return text;
+}
+
+std::string lowerClassName(HWND window) {
+  char name[64] = {};
+  GetClassNameA(window, name, sizeof name);
+  return LowerText(name);
+}
+
+}  // namespace
+
+void TSkinButton::AttachControl(TSkinPainterList* formSkin, TSkinData* data, bool changeColor) {
+  TSkinControl::AttachControl(formSkin, data, changeColor);
+  if (!FAttached) return;
+  FTransparent = wantsTransparent(FControl, *FSkinData);
+  // Some vendors' buttons handle their own presses: they are not forwarded.
+  const std::string cls = LowerText(FControl->ClassName());
+  BackgroundMode = cls.rfind("trz", 0) == 0 || cls.rfind("tel", 0) == 0;
+}
+
+void TSkinButton::AttachHandle(HWND handle, TSkinData* data, TSkinPainterList* formSkin) {
+  TSkinControl::AttachHandle(handle, data, formSkin);
+  if (FSkinData) FTransparent = wantsTransparent(nullptr, *FSkinData);
+}
+
+void TSkinButton::readState() {
+  FEnabled = !(WindowLong(GWL_STYLE) & WS_DISABLED);
+  FFocused = GetFocus() == FHandle;
+  FCaption = FControl ? GetTextProp(FControl, "Caption") : ReadWindowText(FHandle);
+}
+
+int TSkinButton::FaceFrame() const {
+  int face = bfNormal;
+  if (FFocused) face = bfFocused;
+  if (LowerText(GetEnumText(FControl, "Default")) == "true") face = bfFocused;
+  if (PressedState)
+    face = bfPressed;
+  else if (HotState)
+    face = bfHot;
+  if (!FEnabled) face = bfDisabled;
+  return face;
+}
+
+bool TSkinButton::BeforeMessage(TMessage& message) {
+  switch (message.Msg) {
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK: {
+      // The window never sees the press: it neither captures the mouse nor clicks.
+      if (GetFocus() != FHandle) SetFocus(FHandle);
+      PressedState = true;
+      PaintSkin(nullptr);
+      return false;
+    }
+    case WM_TIMER:
+      KillTimer(FHandle, 1);
+      return false;
+    case WM_PAINT:
+      PaintFull(message);
+      return false;
+    case WM_ERASEBKGND:
+      message.Result = 1;
+      return false;
+    default:
+      return TSkinControl::BeforeMessage(message);
+  }
+}
+
+void TSkinButton::click() {
+  if (FControl) {
+    FControl->Click();
+    return;
+  }
+  const HWND parent = GetParent(FHandle);
+  const WPARAM id = lowerClassName(FHandle) == "tbutton" ? 0 : static_cast<WPARAM>(GetDlgCtrlID(FHandle));
+  PostMessageA(parent, WM_COMMAND, id, reinterpret_cast<LPARAM>(FHandle));
+}
+
+void TSkinButton::AfterMessage(TMessage& message) {
+  switch (message.Msg) {
+    case WM_MOUSELEAVE:
+      HotState = PressedState = false;
+      Refresh();
+      return;
+    case CM_DIALOGKEY:
+    case CM_FOCUSCHANGED:
+      Refresh();
+      return;
+    case WM_LBUTTONUP:
+      if (!PressedState) return;
+      PressedState = false;
+      Refresh();
+      click();
+      return;
+    case WM_SETTEXT:
+      PaintSkin(nullptr);
+      return;
+    case WM_KEYDOWN:
+    case WM_KEYUP:
+      if (message.WParam != VK_SPACE) return;
+      PressedState = message.Msg == WM_KEYDOWN;
+      Refresh();
+      return;
+    case WM_MOUSEMOVE:
+      if (FEnabled && !HotState) {
+        HotState = true;
+        Refresh();
+      }
+      SkinTrackMouseLeave(FHandle);
+      return;
+    default:
+      TSkinControl::AfterMessage(message);
+  }
+}
+
+HFONT TSkinButton::captionFont() const {
+  if (auto* font = GetObjProp<TFont>(FControl, "Font")) return font->Handle();
+  return reinterpret_cast<HFONT>(SendMessageA(FHandle, WM_GETFONT, 0, 0));
+}
+
+COLORREF TSkinButton::textColor(int face) const {
+  if (face == bfDisabled) return GetSysColor(COLOR_BTNSHADOW);
+  const TDataSkinButton& buttons = *FSkinData->Records.Buttons;
+  COLORREF color = FControl ? ColorToRGB(FControl->Font()->Color()) : ResolveColor(FSkinData->Colors.Colors[scButtonText]);
+  if (buttons.HasNormalColour2) color = buttons.NormalColour2;
+  if (face == bfHot && buttons.HasMouseOverColour2) color = buttons.MouseOverColour2;
+  if (face == bfPressed && buttons.HasPressedColour2) color = buttons.PressedColour2;
+  return ResolveColor(color);
+}
+
+void TSkinButton::drawCaption(HDC dc, const RECT& rect, UINT flags) {
+  FCaption = withLineBreaks(FCaption);
+  RECT area = rect;
+  InflateRect(&area, -2, -2);
+  flags |= DT_WORDBREAK | DT_EXPANDTABS;
+  RECT measured = area;
+  SkinDrawText(dc, FCaption, measured, flags | DT_CALCRECT | DT_NOCLIP);
+  const int width = measured.right - measured.left, height = measured.bottom - measured.top;
+  RECT text;
+  if (flags & DT_CENTER) {
+    text.left = (rect.right - rect.left - width) / 2;
+    text.right = text.left + width;
+  } else {
+    text.left = rect.left;
+    text.right = rect.right;
+  }
+  text.top = (rect.bottom - rect.top - height) / 2 - 1;
+  text.bottom = text.top + height;
+  SetBkMode(dc, TRANSPARENT);
+  SkinDrawText(dc, FCaption, text, AddReadingOrder(flags));
+  if (FFocused && !InSet(FSkinData->Options(), xoNoFocusRect)) {
+    InflateRect(&text, 2, 2);
+    DrawFocusRect(dc, &text);
+  }
+}
+
+void TSkinButton::DrawSkin(HDC dc, const RECT& rect) {
+  const TDataSkinButton* buttons = FSkinData ? FSkinData->Records.Buttons.get() : nullptr;
+  if (!buttons || buttons->Map.Empty()) return;
+  readState();
+  const int face = FaceFrame();
+  const int width = rect.right - rect.left, height = rect.bottom - rect.top;
+  if (width <= 0 || height <= 0) return;
+  if (FBuffer.Width() != width || FBuffer.Height() != height) FBuffer.SetSize(width, height);
+  MemoryDC buffer;
+  SelectScope bitmap(buffer, FBuffer.Handle());
+  const RECT local{0, 0, width, height};
+  if (FTransparent && FControl)
+    PaintParentBackground(FHandle, buffer);
+  else
+    FillSkinColor(buffer, local);
+  DrawSkinFrame(buffer, local, std::max(buttons->Frame, 1), face, *buttons);
+  SelectScope font(buffer, captionFont());
+  SetTextColor(buffer, textColor(face));
+  drawCaption(buffer, local, DT_CENTER);
+  BitBlt(dc, rect.left, rect.top, width, height, buffer, 0, 0, SRCCOPY);
+}
+
+int TSkinMenuButton::FaceFrame() const {
+  int face = FFocused ? bfHot : bfNormal;
+  if (PressedState)
+    face = bfPressed;
+  else if (HotState)
+    face = bfHot;
+  if (!FEnabled) face = bfDisabled;
+  return face;
+}
+
+void TSkinMenuButton::DrawSkin(HDC dc, const RECT& rect) {
+  const TDataSkinButton* buttons = FSkinData ? FSkinData->Records.Buttons.get() : nullptr;
+  if (!buttons || buttons->Map.Empty()) return;
+  readState();
+  const int face = FaceFrame();
+  const int width = rect.right - rect.left, height = rect.bottom - rect.top;
+  if (width <= 0 || height <= 0) return;
+  if (FBuffer.Width() != width || FBuffer.Height() != height) FBuffer.SetSize(width, height);
+  MemoryDC buffer;
+  SelectScope bitmap(buffer, FBuffer.Handle());
+  const RECT local{0, 0, width, height};
+  if (FTransparent && FControl)
+    PaintParentBackground(FHandle, buffer);
+  else
+    FillSkinColor(buffer, local);
+  DrawSkinFrame(buffer, local, std::max(buttons->Frame, 1), face, *buttons);
+  SelectScope font(buffer, captionFont());
+
+  FCaption = withLineBreaks(FCaption);
+  RECT measured{0, 0, width - 17, height};
+  SkinDrawText(buffer, FCaption, measured, DT_CALCRECT | DT_WORDBREAK);
+  const int textWidth = measured.right - measured.left, textHeight = measured.bottom - measured.top;
+  RECT text{(width - 17 - textWidth) / 2 + 2, (height - textHeight + 1) / 2, 0, 0};
+  text.right = text.left + textWidth;
+  text.bottom = text.top + textHeight;
+  COLORREF color = FControl ? ColorToRGB(FControl->Font()->Color()) : ResolveColor(FSkinData->Colors.Colors[scButtonText]);
+  if (face == bfNormal && buttons->HasNormalColour2) color = ResolveColor(buttons->NormalColour2);
+  if (face == bfHot && buttons->HasMouseOverColour2) color = ResolveColor(buttons->MouseOverColour2);
+  if (face == bfPressed && buttons->HasPressedColour2) color = ResolveColor(buttons->PressedColour2);
+  if (face == bfDisabled) color = GetSysColor(COLOR_BTNSHADOW);
+  SetTextColor(buffer, color);
+  SetBkMode(buffer, TRANSPARENT);
+  SkinDrawText(buffer, FCaption, text, AddReadingOrder(DT_WORDBREAK));
+
+  // The arrow: a small filled triangle pointing down.
+  const COLORREF arrowColor = face == bfDisabled ? GetSysColor(COLOR_BTNSHADOW) : GetSysColor(COLOR_WINDOWTEXT);
+  GdiBrush brush(CreateSolidBrush(arrowColor));
+  GdiPen pen(CreatePen(PS_SOLID, 1, arrowColor));
+  SelectScope useBrush(buffer, brush), usePen(buffer, pen);
+  const POINT arrow[3] = {{width - 12, height / 2 + 2}, {width - 15, height / 2 - 1}, {width - 9, height / 2 - 1}};
+  Polygon(buffer, arrow, 3);
+  if (FFocused && !InSet(FSkinData->Options(), xoNoFocusRect)) {
+    InflateRect(&text, 2, 2);
+    DrawFocusRect(buffer, &text);
+  }
+  BitBlt(dc, rect.left, rect.top, width, height, buffer, 0, 0, SRCCOPY);
+}
+
+}  // namespace velmora

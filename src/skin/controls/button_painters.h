@@ -1,0 +1,51 @@
+// Push button painters: the face from the skin's "Buttons" element (normal, pressed,
+// disabled, hot, focused or default), the caption over it, and the mouse and space-key
+// handling that makes the button look pressed and click.
+#pragma once
+
+#include "framework/bitmap.h"
+#include "skin/controls/skin_control.h"
+
+namespace velmora {
+
+// Faces of the "Buttons" element.
+enum TButtonFace { bfNormal = 1, bfPressed = 2, bfDisabled = 3, bfHot = 4, bfFocused = 5 };
+
+class TSkinButton : public TSkinControl {
+ public:
+  using TSkinControl::TSkinControl;
+  void AttachControl(TSkinPainterList* formSkin, TSkinData* data, bool changeColor) override;
+  void AttachHandle(HWND handle, TSkinData* data, TSkinPainterList* formSkin) override;
+
+  // The face the button shows now.
+  virtual int FaceFrame() const;
+
+ protected:
+  bool BeforeMessage(TMessage& message) override;
+  void AfterMessage(TMessage& message) override;
+  void DrawSkin(HDC dc, const RECT& rect) override;
+
+  // Reads enabled, focus and caption from the window and the control.
+  void readState();
+  // The caption's font (the control's "Font", or the window's) and text colour.
+  HFONT captionFont() const;
+  COLORREF textColor(int face) const;
+  // Draws the caption ("||" is a line break) with `flags` inside `rect` shrunk by 2.
+  void drawCaption(HDC dc, const RECT& rect, UINT flags);
+  void click();
+
+  TBitmap FBuffer;
+  bool FTransparent = false;
+};
+
+// A button with a drop-down arrow at its right.
+class TSkinMenuButton : public TSkinButton {
+ public:
+  using TSkinButton::TSkinButton;
+  int FaceFrame() const override;
+
+ protected:
+  void DrawSkin(HDC dc, const RECT& rect) override;
+};
+
+}  // namespace velmora

@@ -1,0 +1,123 @@
+// TSkinControl: the base of every control painter. A painter takes over the painting of
+// one control of a skinned form: it puts its message entry in front of the control's
+// (a framework control's replaceable WindowProc, or a bare window's procedure through
+// the one subclassing mechanism), lets the control do its own work where that is
+// harmless and draws the face from the skin. Its owner is the served control, so it
+// dies with it.
+#pragma once
+
+#include <windows.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "framework/component.h"
+#include "framework/control.h"
+#include "framework/window_subclass.h"
+#include "skin/data/skin_data.h"
+
+namespace velmora {
+
+class TSkinControl;
+
+// The painters of one skinned form; the form's skinning object owns it. A painter adds
+// itself when attached and takes itself out when freed.
+class TSkinPainterList {
+ public:
+  void Add(TSkinControl* painter);
+  void Remove(TSkinControl* painter);
+  const std::vector<TSkinControl*>& Painters() const { return FPainters; }
+
+ private:
+  std::vector<TSkinControl*> FPainters;
+};
+
+enum TPainterStatus { psCreated = 0, psAttached = 1, psUnskinned = 2, psWindowDestroyed = 6 };
+
+class TSkinControl : public TComponent {
+ public:
+  explicit TSkinControl(TComponent* owner);
+  ~TSkinControl() override;
+
+  // Serves the owner, a framework control.
+  virtual void AttachControl(TSkinPainterList* formSkin, TSkinData* data, bool changeColor);
+  // Serves a bare window of a standard class.
+  virtual void AttachHandle(HWND handle, TSkinData* data, TSkinPainterList* formSkin);
+  // Undoes what attaching changed on the control.
+  virtual void Unskin();
+  virtual void SkinChanged();
+
+  // Repaints the served control now.
+  void Refresh();
+  // The skin into `dc`, or into the window DC when it is null.
+  virtual void PaintSkin(HDC dc);
+
+  bool HotState = false;
+  bool PressedState = false;
+  bool Active() const { return FActive; }
+  int Status() const { return FStatus; }
+  HWND Handle() const { return FHandle; }
+  TControl* Control() const { return FControl; }
+  TSkinData* SkinData() const { return FSkinData; }
+  // The window rectangle (screen) at the last paint.
+  const RECT& WindowRect() const { return FWindowRect; }
+  int BackgroundMode = 0;
+
+ protected:
+  // True: pass the message on, then AfterMessage.
+  virtual bool BeforeMessage(TMessage& message);
+  virtual void AfterMessage(TMessage& message);
+  // The whole face into `dc` within `rect` (window coordinates from 0,0).
+  virtual void DrawSkin(HDC dc, const RECT& rect) {
+    (void)dc, (void)rect;
+  }
+
+  void CallDefault(TMessage& message);
+  // Whether this painter still exists after a call that may have freed it.
+  std::shared_ptr<bool> AliveToken() const { return FAlive; }
+
+  // Helpers shared by the painters.
+  static void FillColor(HDC dc, const RECT& rect, COLORREF color);
+  void FillSkinColor(HDC dc, const RECT& rect) const;
+  void FillParentColor(HDC dc, const RECT& rect) const;
+  void PaintFull(TMessage& message);
+  void EraseWithParent(TMessage& message);
+  void DrawSkinFrame(HDC dc, const RECT& rect, int frameCount, int frameIndex, const TDataSkinObject& element) const;
+  UINT AddReadingOrder(UINT flags) const;
+  void DrawCaptionFocus(HDC dc, UINT flags, const RECT& rect) const;
+  static std::wstring ReadWindowText(HWND handle);
+  LONG_PTR WindowLong(int index) const;
+  void SendMouseLeave() const;
+  // The skin's background colour as RGB.
+  COLORREF SkinFaceColor() const;
+  // Switches the control's "ParentBackground" off (remembering it) or back on.
+  void switchParentBackground(bool on);
+
+  bool FEnabled = true;
+  bool FFocused = false;
+  std::wstring FCaption;
+  bool FUnicode = false;
+  HWND FHandle = nullptr;
+  TControl* FControl = nullptr;
+  TControl* FGraphicControl = nullptr;
+  TSkinData* FSkinData = nullptr;
+  TSkinPainterList* FFormSkin = nullptr;
+  RECT FWindowRect{};
+  bool FChangeColor = false;
+  COLORREF FSavedColor = 0;
+  bool FAttached = false;
+  int FStatus = psCreated;
+  bool FParentBackgroundWasOn = false;
+
+ private:
+  void messageEntry(TMessage& message);
+
+  bool FActive = true;
+  TWndMethod FOldWindowProc;
+  TWindowSubclass FSubclass;
+  const TSubclassNext* FNext = nullptr;  // the layer below, while a bare window's message runs
+  std::shared_ptr<bool> FAlive = std::make_shared<bool>(true);
+};
+
+}  // namespace velmora

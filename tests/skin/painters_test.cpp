@@ -1,0 +1,270 @@
+// The control painters on real controls: faces chosen by state and drawn from the skin,
+// clicks only from a press released on the button, check and radio glyph frames, the
+// group box frame, switching a painter off and on, and the window going away.
+#include <gtest/gtest.h>
+
+#include "framework/common_controls.h"
+#include "framework/form.h"
+#include "framework/gdi_object.h"
+#include "framework/std_controls.h"
+#include "skin/controls/button_painters.h"
+#include "skin/controls/check_painters.h"
+#include "skin/controls/painter_messages.h"
+#include "skin/skin_test_package.h"
+
+namespace velmora {
+namespace {
+
+using test::Bytes;
+using test::MakeBmp;
+
+// One colour per face of the button strip, per frame of the glyph strips.
+constexpr std::uint32_t FaceColours[] = {0x2040A0, 0x102050, 0x808080, 0x3060E0, 0x20C040};
+constexpr COLORREF rgb(std::uint32_t c) { return RGB(c >> 16, (c >> 8) & 0xFF, c & 0xFF); }
+std::uint32_t glyphColour(int frame) { return 0x100000u * static_cast<std::uint32_t>(frame) + 0x0000FF; }
+
+Bytes strip(int frames, int size) {
+  return MakeBmp(frames * size, size, [size](int x, int y) {
+    if (x % size == 0 && y == 0) return 0xFF00FFu;  // one transparent pixel per frame
+    return glyphColour(x / size + 1);
+  });
+}
+
+Bytes skinPackage(int checkFrames) {
+  const std::string ini = "[Colours]\nButtonFace=230,232,236\nButtonShadow=90,100,120\n[Buttons]\nBitmap=buttons.bmp\n"
+                          "CheckButton=check.bmp\nRadioButton=radio.bmp\nCheckButtonFrame=" +
+                          std::to_string(checkFrames) + "\nRadioButtonFrame=8\n";
+  return test::PackSkin(ini, {{"buttons.bmp", MakeBmp(50, 10, [](int x, int) { return FaceColours[x / 10]; })},
+                              {"check.bmp", strip(checkFrames, 13)},
+                              {"radio.bmp", strip(8, 13)}});
+}
+
+class PaintersTest : public testing::Test {
+ protected:
+  void SetUp() override { load(4); }
+  void load(int checkFrames) {
+    const Bytes package = skinPackage(checkFrames);
+    Bytes block(4 + package.size());
+    for (int i = 0; i < 4; ++i) block[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(package.size() >> (8 * i));
+    std::copy(package.begin(), package.end(), block.begin() + 4);
+    Skin = std::make_unique<TSkinData>(nullptr);
+    ASSERT_TRUE(Skin->ReadBinaryProperty("SkinStream", block));
+    ASSERT_FALSE(Skin->NoSkin());
+  }
+  template <class Control>
+  Control& add(int left, int top, int width, int height, const char* caption) {
+    auto* control = new Control(&Form);
+    control->SetParent(&Form);
+    control->SetBounds(left, top, width, height);
+    control->SetCaption(caption);
+    return *control;
+  }
+  template <class Painter>
+  Painter& paint(TWinControl& control, bool changeColor = false) {
+    auto* painter = new Painter(&control);
+    painter->AttachControl(&List, Skin.get(), changeColor);
+    return *painter;
+  }
+  // The control painted into a bitmap of its size, as WM_PAINT with a DC draws it.
+  TBitmap face(TWinControl& control) {
+    TBitmap bitmap(control.Width(), control.Height());
+    MemoryDC dc;
+    SelectScope select(dc, bitmap.Handle());
+    SendMessageA(control.Handle(), WM_PAINT, reinterpret_cast<WPARAM>(dc.Get()), 0);
+    GdiFlush();
+    return bitmap;
+  }
+
+  TForm Form{nullptr};
+  TSkinPainterList List;
+  std::unique_ptr<TSkinData> Skin;
+};
+
+TEST_F(PaintersTest, ButtonFaceFollowsItsState) {
+  Form.SetBounds(0, 0, 300, 200);
+  auto& button = add<TButton>(10, 10, 80, 24, "OK");
+  auto& other = add<TButton>(10, 50, 80, 24, "Other");
+  Form.Handle();
+  ShowWindow(Form.Handle(), SW_SHOW);
+  auto& painter = paint<TSkinButton>(button);
+  SetFocus(other.Handle());
+  const HWND h = button.Handle();
+
+  EXPECT_EQ(face(button).Pixel(2, 2), rgb(FaceColours[0])) << "normal";
+  SetFocus(h);
+  EXPECT_EQ(face(button).Pixel(2, 2), rgb(FaceColours[4])) << "focused";
+  SetFocus(other.Handle());
+  button.SetDefault(true);
+  EXPECT_EQ(face(button).Pixel(2, 2), rgb(FaceColours[4])) << "default, not focused";
+  button.SetDefault(false);
+  SendMessageA(h, WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
+  EXPECT_TRUE(painter.HotState);
+  EXPECT_EQ(face(button).Pixel(2, 2), rgb(FaceColours[3])) << "hot";
+  SendMessageA(h, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+  EXPECT_EQ(face(button).Pixel(2, 2), rgb(FaceColours[1])) << "pressed";
+  button.SetEnabled(false);
+  EXPECT_EQ(face(button).Pixel(2, 2), rgb(FaceColours[2])) << "disabled, even pressed";
+  // The caption is drawn over the face.
+  button.SetEnabled(true);
+  SendMessageA(h, WM_MOUSELEAVE, 0, 0);
+  const TBitmap normal = face(button);
+  int text = 0;
+  for (int x = 20; x < 60; ++x)
+    for (int y = 6; y < 18; ++y) text += normal.Pixel(x, y) != rgb(FaceColours[0]);
+  EXPECT_GT(text, 5);
+}
+
+TEST_F(PaintersTest, ClickOnlyFromAPressReleasedOnTheButton) {
+  Form.SetBounds(0, 0, 300, 200);
+  auto& button = add<TButton>(10, 10, 80, 24, "OK");
+  int clicks = 0;
+  button.OnClick = [&](TObjectSender) { ++clicks; };
+  Form.Handle();
+  paint<TSkinButton>(button);
+  const HWND h = button.Handle();
+  SendMessageA(h, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+  SendMessageA(h, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+  EXPECT_EQ(clicks, 1);
+  SendMessageA(h, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+  SendMessageA(h, WM_MOUSELEAVE, 0, 0);  // left before the release
+  SendMessageA(h, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+  EXPECT_EQ(clicks, 1);
+  SendMessageA(h, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));  // a release without a press
+  EXPECT_EQ(clicks, 1);
+  EXPECT_EQ(GetCapture(), nullptr);  // the window never saw the press
+}
+
+TEST_F(PaintersTest, SkinQueryAndSwitchingOff) {
+  Form.SetBounds(0, 0, 300, 200);
+  auto& skinned = add<TButton>(10, 10, 80, 24, "A");
+  auto& plain = add<TButton>(10, 50, 80, 24, "B");
+  Form.Handle();
+  paint<TSkinButton>(skinned);
+  EXPECT_EQ(SendMessageA(skinned.Handle(), WM_SKINQUERY, 0, 0), 1);
+  EXPECT_EQ(SendMessageA(plain.Handle(), WM_SKINQUERY, 0, 0), 0);
+
+  SendMessageA(skinned.Handle(), WM_SKINENABLE, 0, 0);
+  EXPECT_NE(face(skinned).Pixel(2, 2), rgb(FaceColours[0]));  // the native look
+  EXPECT_EQ(SendMessageA(skinned.Handle(), WM_SKINQUERY, 0, 0), 0);
+  SendMessageA(skinned.Handle(), WM_SKINENABLE, 1, 0);
+  EXPECT_EQ(face(skinned).Pixel(2, 2), rgb(FaceColours[0]));
+}
+
+TEST_F(PaintersTest, CheckAndRadioFramesByState) {
+  Form.SetBounds(0, 0, 300, 200);
+  auto& check = add<TCheckBox>(10, 10, 120, 17, "Check");
+  auto& radio = add<TRadioButton>(10, 40, 120, 17, "Radio");
+  Form.Handle();
+  struct Case {
+    TCheckBoxState State;
+    bool Enabled;
+    int Four, Twelve;
+  };
+  const Case cases[] = {
+      {TCheckBoxState::cbUnchecked, true, 1, 1},  {TCheckBoxState::cbChecked, true, 2, 5},
+      {TCheckBoxState::cbUnchecked, false, 3, 4}, {TCheckBoxState::cbChecked, false, 4, 8},
+      {TCheckBoxState::cbGrayed, true, 4, 9},     {TCheckBoxState::cbGrayed, false, 4, 12},
+  };
+  for (int frames : {4, 12}) {
+    load(frames);
+    auto* painter = new TSkinCheckBox(&check);
+    painter->AttachControl(&List, Skin.get(), false);
+    for (const Case& c : cases) {
+      check.SetState(c.State);
+      check.SetEnabled(c.Enabled);
+      EXPECT_EQ(painter->GlyphFrame(), frames == 4 ? c.Four : c.Twelve)
+          << frames << " frames, state " << static_cast<int>(c.State) << (c.Enabled ? "" : " disabled");
+    }
+    check.SetEnabled(true);
+    check.SetState(TCheckBoxState::cbChecked);
+    // The glyph is drawn at the left, centred, its magenta left out.
+    const TBitmap pixels = face(check);
+    EXPECT_EQ(pixels.Pixel(6, 6), rgb(glyphColour(frames == 4 ? 2 : 5))) << frames << " frames";
+    EXPECT_EQ(pixels.Pixel(0, 2), RGB(230, 232, 236)) << "the face under the glyph's transparent pixel";
+    delete painter;  // before the skin it reads goes
+  }
+  auto& radioPainter = paint<TSkinRadioButton>(radio);
+  radio.SetChecked(true);
+  radio.SetEnabled(false);
+  EXPECT_EQ(radioPainter.GlyphFrame(), 8);  // checked and disabled, eight frames
+  radio.SetEnabled(true);
+  EXPECT_EQ(radioPainter.GlyphFrame(), 5);
+}
+
+TEST_F(PaintersTest, GroupBoxFrameAndOpaqueCaption) {
+  Form.SetBounds(0, 0, 300, 200);
+  auto& group = add<TGroupBox>(10, 10, 200, 100, "Group");
+  Form.Handle();
+  paint<TSkinGroupBox>(group);
+  const TBitmap pixels = face(group);
+  const COLORREF shadow = RGB(90, 100, 120), back = RGB(230, 232, 236);
+  // The line runs at half the text height; the caption interrupts it from x = 8.
+  int line = -1;
+  for (int y = 0; y < 20 && line < 0; ++y)
+    if (pixels.Pixel(4, y) == shadow) line = y;
+  ASSERT_GE(line, 0);
+  EXPECT_EQ(pixels.Pixel(190, line), shadow);
+  EXPECT_EQ(pixels.Pixel(1, 50), shadow);
+  int cut = 0;
+  for (int x = 8; x < 40; ++x) cut += pixels.Pixel(x, line) != shadow;
+  EXPECT_GT(cut, 10);
+  EXPECT_EQ(pixels.Pixel(100, 50), back);
+}
+
+TEST_F(PaintersTest, PanelIsRecolouredAndGivenBackWhenItsWindowGoes) {
+  Form.SetBounds(0, 0, 300, 200);
+  auto& panel = add<TPanel>(10, 10, 100, 40, "Panel");
+  panel.SetColor(RGB(1, 2, 3));
+  Form.Handle();
+  auto& painter = paint<TSkinBox>(panel, true);
+  EXPECT_EQ(panel.Color(), RGB(230, 232, 236));
+  painter.Unskin();
+  EXPECT_EQ(panel.Color(), RGB(1, 2, 3));
+  EXPECT_EQ(painter.Status(), psUnskinned);
+
+  auto& button = add<TButton>(10, 60, 80, 24, "Gone");
+  button.Handle();
+  auto& buttonPainter = paint<TSkinButton>(button, true);
+  DestroyWindow(button.Handle());
+  EXPECT_EQ(buttonPainter.Status(), psWindowDestroyed);
+  EXPECT_FALSE(buttonPainter.Active());
+}
+
+TEST_F(PaintersTest, BareButtonPostsItsCommandToItsParent) {
+  const HWND parent = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 200, 100, nullptr, nullptr, nullptr, nullptr);
+  const HWND button = CreateWindowExA(0, "BUTTON", "Bare", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, 10, 10, 80, 24,
+                                      parent, reinterpret_cast<HMENU>(42), nullptr, nullptr);
+  {
+    TSkinButton painter(nullptr);
+    painter.AttachHandle(button, Skin.get(), &List);
+    EXPECT_EQ(SendMessageA(button, WM_SKINQUERY, 0, 0), 1);
+    SendMessageA(button, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+    SendMessageA(button, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+    MSG msg;
+    ASSERT_TRUE(PeekMessageA(&msg, parent, WM_COMMAND, WM_COMMAND, PM_REMOVE));
+    EXPECT_EQ(LOWORD(msg.wParam), 42);
+    EXPECT_EQ(reinterpret_cast<HWND>(msg.lParam), button);
+    EXPECT_EQ(List.Painters().size(), 1u);
+  }
+  EXPECT_TRUE(List.Painters().empty());
+  EXPECT_EQ(SendMessageA(button, WM_SKINQUERY, 0, 0), 0);  // its procedure is back
+  DestroyWindow(parent);
+}
+
+TEST_F(PaintersTest, RepaintsLeaveNoGdiObjectBehind) {
+  Form.SetBounds(0, 0, 300, 200);
+  auto& button = add<TButton>(10, 10, 80, 24, "OK");
+  auto& check = add<TCheckBox>(10, 40, 120, 17, "Check");
+  auto& group = add<TGroupBox>(10, 70, 200, 100, "Group");
+  Form.Handle();
+  paint<TSkinButton>(button);
+  paint<TSkinCheckBox>(check);
+  paint<TSkinGroupBox>(group);
+  face(button), face(check), face(group);
+  const int before = GdiCounters::LiveTotal();
+  for (int i = 0; i < 200; ++i) face(button), face(check), face(group);
+  EXPECT_EQ(GdiCounters::LiveTotal(), before + 0);
+}
+
+}  // namespace
+}  // namespace velmora
