@@ -4,6 +4,7 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <span>
 
 #include "framework/gdi_object.h"
 
@@ -89,9 +90,44 @@ void TRadioButton::WndProc(TMessage& message) {
   TButtonControl::WndProc(message);
 }
 
-const TClassInfo& TBitBtn::StaticClassInfo() {
-  static const TClassInfo info{"TBitBtn", &TButton::StaticClassInfo(), {}, make<TBitBtn>};
+const TClassInfo& TGlyph::StaticClassInfo() {
+  static const TClassInfo info{"TGlyph", &TPersistent::StaticClassInfo(), {}, {}};
   return info;
+}
+
+bool TGlyph::LoadFromStored(const std::vector<std::uint8_t>& bytes) {
+  // The BMP file itself, or a little-endian length before it.
+  std::span<const std::uint8_t> file(bytes);
+  if (file.size() >= 6 && !(file[0] == 'B' && file[1] == 'M') && file[4] == 'B' && file[5] == 'M') file = file.subspan(4);
+  return Bitmap.LoadFromBytes(file);
+}
+
+const TClassInfo& TBitBtn::StaticClassInfo() {
+  static const TClassInfo info{
+      "TBitBtn",
+      &TButton::StaticClassInfo(),
+      {
+          props::Object<TBitBtn, TGlyph>("Glyph", &TBitBtn::Glyph, &TBitBtn::SetGlyph),
+          props::Integer<TBitBtn, int>("NumGlyphs", &TBitBtn::NumGlyphs, &TBitBtn::SetNumGlyphs),
+          props::Enumeration<TBitBtn, TButtonLayout>(
+              "Layout", {"blGlyphLeft", "blGlyphRight", "blGlyphTop", "blGlyphBottom"}, &TBitBtn::Layout,
+              &TBitBtn::SetLayout),
+          props::Integer<TBitBtn, int>("Margin", &TBitBtn::Margin, &TBitBtn::SetMargin),
+          props::Integer<TBitBtn, int>("Spacing", &TBitBtn::Spacing, &TBitBtn::SetSpacing),
+      },
+      make<TBitBtn>};
+  return info;
+}
+
+void TBitBtn::SetGlyph(TGlyph* glyph) {
+  if (glyph && glyph != &FGlyph) FGlyph.Bitmap.Assign(glyph->Bitmap);
+  Invalidate();
+}
+
+bool TBitBtn::ReadBinaryProperty(const std::string& name, const std::vector<std::uint8_t>& bytes) {
+  if (!SameText(name, "Glyph.Data")) return TButton::ReadBinaryProperty(name, bytes);
+  FGlyph.LoadFromStored(bytes);
+  return true;
 }
 
 // ---- speed button ----------------------------------------------------------------

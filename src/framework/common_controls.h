@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "framework/bitmap.h"
 #include "framework/std_controls.h"
 
 namespace velmora {
@@ -32,11 +33,43 @@ class TRadioButton : public TButtonControl {
   bool FChecked = false;
 };
 
+// A picture property: one bitmap, stored in a form as "Glyph.Data" (the BMP file, or
+// its length and then the file).
+class TGlyph : public TPersistent {
+ public:
+  static const TClassInfo& StaticClassInfo();
+  const TClassInfo& ClassInfo() const override { return StaticClassInfo(); }
+  TBitmap Bitmap;
+  bool LoadFromStored(const std::vector<std::uint8_t>& bytes);
+};
+
+enum class TButtonLayout { blGlyphLeft, blGlyphRight, blGlyphTop, blGlyphBottom };
+
+// A push button with a glyph beside its caption.
 class TBitBtn : public TButton {
  public:
   using TButton::TButton;
   static const TClassInfo& StaticClassInfo();
   const TClassInfo& ClassInfo() const override { return StaticClassInfo(); }
+
+  TGlyph* Glyph() const { return &FGlyph; }
+  void SetGlyph(TGlyph* glyph);
+  int NumGlyphs() const { return FNumGlyphs; }
+  void SetNumGlyphs(int n) { FNumGlyphs = n; }
+  TButtonLayout Layout() const { return FLayout; }
+  void SetLayout(TButtonLayout layout) { FLayout = layout; }
+  int Margin() const { return FMargin; }
+  void SetMargin(int v) { FMargin = v; }
+  int Spacing() const { return FSpacing; }
+  void SetSpacing(int v) { FSpacing = v; }
+  bool ReadBinaryProperty(const std::string& name, const std::vector<std::uint8_t>& bytes) override;
+
+ private:
+  mutable TGlyph FGlyph;
+  int FNumGlyphs = 1;
+  TButtonLayout FLayout = TButtonLayout::blGlyphLeft;
+  int FMargin = -1;
+  int FSpacing = 4;
 };
 
 // A window-less button painted by its parent.

@@ -251,6 +251,78 @@ TEST_F(PaintersTest, BareButtonPostsItsCommandToItsParent) {
   DestroyWindow(parent);
 }
 
+// A 16 x 16 glyph strip: frame k filled with its colour, the bottom-left pixel of each
+// frame (the transparent colour) green.
+TGlyph glyphStrip(int frames) {
+  constexpr COLORREF colours[] = {RGB(200, 0, 0), RGB(0, 0, 200), RGB(200, 0, 200)};
+  TGlyph glyph;
+  glyph.Bitmap.SetSize(16 * frames, 16);
+  for (int y = 0; y < 16; ++y)
+    for (int x = 0; x < 16 * frames; ++x)
+      glyph.Bitmap.SetPixel(x, y, (x % 16 == 0 && y == 15) || y == 15 ? RGB(0, 255, 0) : colours[x / 16]);
+  return glyph;
+}
+
+// The first column of row `y` whose pixel is `colour`, or -1.
+int firstColumn(const TBitmap& bitmap, int y, COLORREF colour, int from = 0) {
+  for (int x = from; x < bitmap.Width(); ++x)
+    if (bitmap.Pixel(x, y) == colour) return x;
+  return -1;
+}
+
+TEST_F(PaintersTest, BitButtonLaysOutGlyphAndCaption) {
+  Form.SetBounds(0, 0, 300, 200);
+  auto& button = add<TBitBtn>(10, 10, 120, 30, "Backup");
+  TGlyph strip = glyphStrip(3);
+  button.SetGlyph(&strip);
+  button.SetNumGlyphs(3);
+  button.SetSpacing(-1);
+  Form.Handle();
+  paint<TSkinBitButton>(button);
+  // Margin and spacing both -1: glyph, gap and text share the free width in thirds.
+  TBitmap pixels = face(button);
+  const int glyphLeft = firstColumn(pixels, 12, RGB(200, 0, 0));
+  ASSERT_GT(glyphLeft, 2);
+  int textLeft = -1;
+  for (int x = glyphLeft + 16; x < 120 && textLeft < 0; ++x)
+    for (int y = 5; y < 25; ++y)
+      if (pixels.Pixel(x, y) != rgb(FaceColours[0]) && pixels.Pixel(x, y) != RGB(200, 0, 0)) textLeft = x;
+  ASSERT_GT(textLeft, 0);
+  EXPECT_NEAR(textLeft - (glyphLeft + 16), glyphLeft, 2);
+  // The glyph's transparent colour is left out; pressed shows the third frame.
+  EXPECT_EQ(firstColumn(pixels, 15 + (30 - 16 + 1) / 2 - 1, RGB(0, 255, 0)), -1);
+  SendMessageA(button.Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+  pixels = face(button);
+  EXPECT_EQ(firstColumn(pixels, 12, RGB(200, 0, 0)), -1);
+  EXPECT_EQ(firstColumn(pixels, 12, RGB(200, 0, 200)), glyphLeft);
+  SendMessageA(button.Handle(), WM_MOUSELEAVE, 0, 0);
+
+  // Right of the caption, with a margin of 4.
+  button.SetLayout(TButtonLayout::blGlyphRight);
+  button.SetMargin(4);
+  pixels = face(button);
+  EXPECT_EQ(firstColumn(pixels, 12, RGB(200, 0, 0)), 120 - 4 - 16);
+
+  // Disabled, a one-frame glyph is embossed: no glyph colour, the shadow in its place.
+  TGlyph single = glyphStrip(1);
+  button.SetGlyph(&single);
+  button.SetNumGlyphs(1);
+  button.SetEnabled(false);
+  pixels = face(button);
+  EXPECT_EQ(firstColumn(pixels, 12, RGB(200, 0, 0)), -1);
+  EXPECT_EQ(firstColumn(pixels, 12, GetSysColor(COLOR_BTNSHADOW), 60), 120 - 4 - 16);
+}
+
+TEST(BitButtonGlyphTest, FramesByFace) {
+  struct Case {
+    int Face, NumGlyphs, Expected;
+  };
+  const Case cases[] = {{bfNormal, 4, 1}, {bfHot, 4, 1}, {bfFocused, 4, 1}, {bfPressed, 4, 3}, {bfDisabled, 4, 2},
+                        {bfPressed, 2, 1}, {bfDisabled, 1, 1}, {bfPressed, 0, 1}};
+  for (const Case& c : cases)
+    EXPECT_EQ(TSkinBitButton::GlyphIndex(c.Face, c.NumGlyphs), c.Expected) << c.Face << " of " << c.NumGlyphs;
+}
+
 TEST_F(PaintersTest, RepaintsLeaveNoGdiObjectBehind) {
   Form.SetBounds(0, 0, 300, 200);
   auto& button = add<TButton>(10, 10, 80, 24, "OK");

@@ -1,6 +1,7 @@
 // Push button painters.
 #include "skin/controls/button_painters.h"
 
+#include "framework/common_controls.h"
 #include "framework/font.h"
 #include "framework/win_control.h"
 #include "skin/controls/painter_messages.h"
@@ -194,6 +195,126 @@ void TSkinButton::DrawSkin(HDC dc, const RECT& rect) {
   SetTextColor(buffer, textColor(face));
   drawCaption(buffer, local, DT_CENTER);
   BitBlt(dc, rect.left, rect.top, width, height, buffer, 0, 0, SRCCOPY);
+}
+
+// ---- glyph buttons ---------------------------------------------------------------------
+
+int TSkinBitButton::GlyphIndex(int face, int numGlyphs) {
+  int index = 1;
+  if (face == bfPressed) index = 3;
+  if (face == bfDisabled) index = 2;
+  return index > std::max(numGlyphs, 1) ? 1 : index;
+}
+
+void TSkinBitButton::drawGlyph(const TBitmap& glyph, int numGlyphs, int face, int x, int y) {
+  const int frames = std::max(numGlyphs, 1);
+  const int width = glyph.Width() / frames, height = glyph.Height();
+  if (width <= 0 || height <= 0) return;
+  // A disabled glyph is embossed from the first frame alone (embossing the whole strip
+  // would draw every frame side by side); a frame's bottom-left pixel is its
+  // transparent colour.
+  const bool emboss = face == bfDisabled;
+  const int left = emboss ? 0 : (GlyphIndex(face, frames) - 1) * width;
+  const COLORREF transparent = glyph.Pixel(left, height - 1);
+  auto put = [this](int px, int py, COLORREF color) {
+    if (px >= 0 && py >= 0 && px < FBuffer.Width() && py < FBuffer.Height()) FBuffer.SetPixel(px, py, color);
+  };
+  if (emboss) {
+    const COLORREF light = GetSysColor(COLOR_BTNHIGHLIGHT), shadow = GetSysColor(COLOR_BTNSHADOW);
+    for (const auto& [dx, color] : {std::pair{1, light}, std::pair{0, shadow}})
+      for (int gy = 0; gy < height; ++gy)
+        for (int gx = 0; gx < width; ++gx)
+          if (glyph.Pixel(left + gx, gy) != transparent) put(x + gx + dx, y + gy + dx, color);
+    return;
+  }
+  for (int gy = 0; gy < height; ++gy)
+    for (int gx = 0; gx < width; ++gx)
+      if (const COLORREF pixel = glyph.Pixel(left + gx, gy); pixel != transparent) put(x + gx, y + gy, pixel);
+}
+
+void TSkinBitButton::DrawSkin(HDC dc, const RECT& rect) {
+  const TDataSkinButton* buttons = FSkinData ? FSkinData->Records.Buttons.get() : nullptr;
+  if (!buttons || buttons->Map.Empty()) return;
+  readState();
+  const int face = FaceFrame();
+  const int W = rect.right - rect.left, H = rect.bottom - rect.top;
+  if (W <= 0 || H <= 0) return;
+  if (FBuffer.Width() != W || FBuffer.Height() != H) FBuffer.SetSize(W, H);
+  MemoryDC buffer;
+  SelectScope bitmap(buffer, FBuffer.Handle());
+  const RECT local{0, 0, W, H};
+  SelectScope windowFont(buffer, reinterpret_cast<HFONT>(SendMessageA(FHandle, WM_GETFONT, 0, 0)));
+  if (FTransparent && FControl)
+    PaintParentBackground(FHandle, buffer);
+  else
+    FillSkinColor(buffer, local);
+  DrawSkinFrame(buffer, local, std::max(buttons->Frame, 1), face, *buttons);
+
+  // The layout, from the control's properties by name.
+  const TGlyph* glyph = GetObjProp<TGlyph>(FControl, "Glyph");
+  int numGlyphs = GetIntProp(FControl, "NumGlyphs");
+  if (numGlyphs < 1) numGlyphs = 1;
+  int margin = GetIntProp(FControl, "Margin"), spacing = GetIntProp(FControl, "Spacing");
+  const std::string layout = LowerText(GetEnumText(FControl, "Layout"));
+  const bool vertical = layout == "blglyphtop" || layout == "blglyphbottom";
+  const bool atFarEnd = layout == "blglyphright" || layout == "blglyphbottom";
+  const bool hasGlyph = glyph && !glyph->Bitmap.Empty();
+  const int gw = hasGlyph ? glyph->Bitmap.Width() / numGlyphs : 0, gh = hasGlyph ? glyph->Bitmap.Height() : 0;
+
+  SelectScope font(buffer, captionFont());
+  for (std::size_t at; (at = FCaption.find(L"||")) != std::wstring::npos;) FCaption.replace(at, 2, L"\r\n");
+  RECT bounds{2, 2, W - 2, H - 2};
+  if (vertical)
+    bounds.bottom -= 2 + gh;
+  else
+    bounds.right -= 2 + gw;
+  int tw = 0, th = 0;
+  if (!FCaption.empty()) {
+    RECT measured = bounds;
+    SkinDrawText(buffer, FCaption, measured, DT_CALCRECT | DT_WORDBREAK);
+    tw = measured.right - measured.left, th = measured.bottom - measured.top;
+  }
+  int gx = 0, gy = 0, tx = 0, ty = 0;
+  if (vertical)
+    gx = (W - gw + 1) / 2, tx = (W - tw + 1) / 2;
+  else
+    gy = (H - gh + 1) / 2, ty = (H - th + 1) / 2;
+  if (tw == 0 || gw == 0) spacing = 0;
+  const int extent = vertical ? H : W, g = vertical ? gh : gw, t = vertical ? th : tw;
+  if (margin != -1 && LowerText(GetEnumText(FControl, "Alignment")) != "tacenter") {
+    if (spacing == -1) spacing = (extent - (margin + g) - t) / 2;
+  } else if (spacing != -1) {
+    margin = (extent - (g + spacing + t)) / 2;
+  } else {
+    margin = (extent - (g + t)) / 3;
+    spacing = margin;
+  }
+  UINT flags = DT_WORDBREAK;
+  int& glyphAt = vertical ? gy : gx;
+  int& textAt = vertical ? ty : tx;
+  if (!atFarEnd) {
+    glyphAt = margin;
+    textAt = glyphAt + g + spacing;
+  } else {
+    glyphAt = extent - margin - g;
+    textAt = glyphAt - spacing - t;
+  }
+  if (layout == "blglyphright") flags |= DT_RIGHT;
+  if (vertical) flags |= DT_CENTER;
+
+  if (hasGlyph) drawGlyph(glyph->Bitmap, numGlyphs, face, gx, gy);
+  GdiFlush();
+  if (!FCaption.empty()) {
+    SetTextColor(buffer, textColor(face));
+    SetBkMode(buffer, TRANSPARENT);
+    RECT text{tx, ty, tx + tw, ty + th};
+    SkinDrawText(buffer, FCaption, text, AddReadingOrder(flags));
+    if (FFocused && !InSet(FSkinData->Options(), xoNoFocusRect)) {
+      InflateRect(&text, 2, 2);
+      DrawFocusRect(buffer, &text);
+    }
+  }
+  BitBlt(dc, rect.left, rect.top, W, H, buffer, 0, 0, SRCCOPY);
 }
 
 int TSkinMenuButton::FaceFrame() const {

@@ -38,6 +38,21 @@ class TSkinButton : public TSkinControl {
   bool FTransparent = false;
 };
 
+// A button with a glyph: the face as a plain button's, the glyph and the caption laid
+// out by the control's "Layout", "Margin" and "Spacing".
+class TSkinBitButton : public TSkinButton {
+ public:
+  using TSkinButton::TSkinButton;
+  // The glyph frame (from 1) shown with `face`.
+  static int GlyphIndex(int face, int numGlyphs);
+
+ protected:
+  void DrawSkin(HDC dc, const RECT& rect) override;
+
+ private:
+  void drawGlyph(const TBitmap& glyph, int numGlyphs, int face, int x, int y);
+};
+
 // A button with a drop-down arrow at its right.
 class TSkinMenuButton : public TSkinButton {
  public:
