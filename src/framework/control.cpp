@@ -1,6 +1,8 @@
 // Controls.
 #include "framework/control.h"
 
+#include <utility>
+
 #include "framework/win_control.h"
 
 namespace velmora {
@@ -155,6 +157,33 @@ void TControl::Invalidate() {}
 const TClassInfo& TGraphicControl::StaticClassInfo() {
   static const TClassInfo info{"TGraphicControl", &TControl::StaticClassInfo(), {}, {}};
   return info;
+}
+
+void TGraphicControl::WndProc(TMessage& message) {
+  switch (message.Msg) {
+    case WM_PAINT:
+      if (HDC dc = reinterpret_cast<HDC>(message.WParam)) {
+        // PaintOn draws in the parent's coordinates.
+        SavedDC saved(dc);
+        OffsetViewportOrgEx(dc, -FLeft, -FTop, nullptr);
+        PaintOn(dc);
+      }
+      return;
+    case WM_LBUTTONDOWN:
+      FMousePressed = true;
+      return;
+    case WM_LBUTTONDBLCLK:
+      DblClick();
+      return;
+    case WM_LBUTTONUP: {
+      const bool pressed = std::exchange(FMousePressed, false);
+      const POINT at{static_cast<short>(LOWORD(message.LParam)), static_cast<short>(HIWORD(message.LParam))};
+      if (pressed && FEnabled && at.x >= 0 && at.y >= 0 && at.x < FWidth && at.y < FHeight) Click();
+      return;
+    }
+    default:
+      TControl::WndProc(message);
+  }
 }
 
 void TGraphicControl::Invalidate() {

@@ -144,6 +144,12 @@ class TGraphicControl : public TControl {
   static const TClassInfo& StaticClassInfo();
   const TClassInfo& ClassInfo() const override { return StaticClassInfo(); }
   void Invalidate() override;
+  // WM_PAINT with a DC whose origin is this control's top-left paints it; a press
+  // released over it clicks it. The parent sends both.
+  void WndProc(TMessage& message) override;
+
+ private:
+  bool FMousePressed = false;
 };
 
 }  // namespace velmora

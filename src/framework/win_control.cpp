@@ -8,6 +8,7 @@
 
 #include "framework/application.h"
 #include "framework/exception.h"
+#include "framework/framework_messages.h"
 
 namespace velmora {
 
@@ -205,6 +206,8 @@ void TWinControl::RemoveControl(TControl* control) {
   if (it == FControls.end()) return;
   control->Invalidate();
   FControls.erase(it);
+  if (FMouseControl == control) FMouseControl = nullptr;
+  if (FCaptureControl == control) FCaptureControl = nullptr;
   control->FParent = nullptr;
   if (auto* windowed = dynamic_cast<TWinControl*>(control)) windowed->DestroyHandle();
 }
@@ -349,13 +352,66 @@ void TWinControl::CtlColor(TMessage& message) {
 }
 
 void TWinControl::PaintGraphicControls(HDC dc) {
-  for (TControl* child : FControls) {
+  // Each gets WM_PAINT with the DC's origin at its top-left corner and clipped to it,
+  // through its replaceable message entry (a skin's painter may stand there).
+  for (TControl* child : std::vector<TControl*>(FControls)) {
     if (child->IsWindowed() || !child->Visible()) continue;
     SavedDC saved(dc);
     const RECT r = child->BoundsRect();
     IntersectClipRect(dc, r.left, r.top, r.right, r.bottom);
-    child->PaintOn(dc);
+    OffsetViewportOrgEx(dc, r.left, r.top, nullptr);
+    child->Perform(WM_PAINT, reinterpret_cast<WPARAM>(dc), 0);
   }
+}
+
+TControl* TWinControl::graphicControlAt(POINT point) const {
+  for (auto it = FControls.rbegin(); it != FControls.rend(); ++it) {
+    TControl* child = *it;
+    const RECT r = child->BoundsRect();
+    if (!child->IsWindowed() && child->Visible() && PtInRect(&r, point)) return child;
+  }
+  return nullptr;
+}
+
+void TWinControl::setMouseControl(TControl* control) {
+  if (control == FMouseControl) return;
+  TControl* previous = std::exchange(FMouseControl, control);
+  if (previous) previous->Perform(CM_MOUSELEAVE);
+  if (control) {
+    control->Perform(CM_MOUSEENTER);
+    // Hear of the mouse leaving the window, to tell the control.
+    TRACKMOUSEEVENT track{sizeof(TRACKMOUSEEVENT), TME_LEAVE, FHandle, 0};
+    TrackMouseEvent(&track);
+  }
+}
+
+bool TWinControl::routeMouse(TMessage& message) {
+  if (message.Msg == WM_MOUSELEAVE) {
+    if (!FCaptureControl) setMouseControl(nullptr);
+    return false;
+  }
+  const POINT point{static_cast<short>(LOWORD(message.LParam)), static_cast<short>(HIWORD(message.LParam))};
+  TControl* under = graphicControlAt(point);
+  if (message.Msg == WM_MOUSEMOVE) setMouseControl(under);
+  TControl* target = FCaptureControl ? FCaptureControl : under;
+  if (!target) return false;
+  const LPARAM local = MAKELPARAM(point.x - target->Left(), point.y - target->Top());
+  switch (message.Msg) {
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+      FCaptureControl = target;
+      SetCapture(FHandle);
+      break;
+    case WM_LBUTTONUP:
+      // Released before the control hears of it: its click may free this window.
+      FCaptureControl = nullptr;
+      ReleaseCapture();
+      break;
+    default:
+      break;
+  }
+  message.Result = target->Perform(message.Msg, message.WParam, local);
+  return true;
 }
 
 void TWinControl::reflect(TMessage& message, HWND child) {
@@ -367,6 +423,9 @@ void TWinControl::reflect(TMessage& message, HWND child) {
 }
 
 void TWinControl::WndProc(TMessage& message) {
+  if (((message.Msg >= WM_MOUSEFIRST && message.Msg <= WM_MOUSELAST) || message.Msg == WM_MOUSELEAVE) &&
+      routeMouse(message))
+    return;
   switch (message.Msg) {
     case WM_COMMAND:
     case WM_HSCROLL:

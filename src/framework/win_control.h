@@ -110,7 +110,14 @@ class TWinControl : public TControl {
  private:
   friend LRESULT CALLBACK ControlWindowProc(HWND, UINT, WPARAM, LPARAM);
   void reflect(TMessage& message, HWND child);
+  // Mouse messages over a control without a window go to that control (in its own
+  // coordinates); true when one took the message.
+  bool routeMouse(TMessage& message);
+  TControl* graphicControlAt(POINT point) const;
+  void setMouseControl(TControl* control);
   int FNesting = 0;  // messages of this window being handled
+  TControl* FMouseControl = nullptr;    // the window-less control under the mouse
+  TControl* FCaptureControl = nullptr;  // the one a button press went to
 };
 
 // Registers (once) the class that superclasses `base` under `name`, or our own class

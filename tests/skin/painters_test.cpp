@@ -313,6 +313,49 @@ TEST_F(PaintersTest, BitButtonLaysOutGlyphAndCaption) {
   EXPECT_EQ(firstColumn(pixels, 12, GetSysColor(COLOR_BTNSHADOW), 60), 120 - 4 - 16);
 }
 
+TEST_F(PaintersTest, SpeedButtonIsPaintedAndClickedThroughItsParent) {
+  Form.SetBounds(0, 0, 300, 200);
+  auto* speed = new TSpeedButton(&Form);
+  speed->SetParent(&Form);
+  speed->SetBounds(20, 20, 60, 24);
+  speed->SetCaption("Go");
+  int clicks = 0;
+  speed->OnClick = [&](TObjectSender) { ++clicks; };
+  const HWND form = Form.Handle();
+  auto* painter = new TSkinSpeedButton(speed);
+  painter->AttachSpeedButton(&List, Skin.get());
+  auto client = [&] {
+    TBitmap bitmap(300, 200);
+    MemoryDC dc;
+    SelectScope select(dc, bitmap.Handle());
+    SendMessageA(form, WM_PAINT, reinterpret_cast<WPARAM>(dc.Get()), 0);
+    GdiFlush();
+    return bitmap;
+  };
+  EXPECT_EQ(client().Pixel(22, 22), rgb(FaceColours[0])) << "normal";
+  speed->SetDown(true);
+  EXPECT_EQ(client().Pixel(22, 22), rgb(FaceColours[1])) << "down";
+  speed->SetDown(false);
+  speed->SetFlat(true);
+  EXPECT_EQ(client().Pixel(22, 22), RGB(230, 232, 236)) << "flat: only the background";
+  SendMessageA(form, WM_MOUSEMOVE, 0, MAKELPARAM(30, 30));
+  EXPECT_TRUE(painter->HotState);
+  EXPECT_EQ(client().Pixel(22, 22), rgb(FaceColours[3])) << "flat and hot";
+  SendMessageA(form, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(30, 30));
+  EXPECT_TRUE(painter->PressedState);
+  SendMessageA(form, WM_LBUTTONUP, 0, MAKELPARAM(30, 30));
+  EXPECT_EQ(clicks, 1);
+  EXPECT_FALSE(painter->PressedState);
+  // Released away from it: no click. Leaving it: no longer hot.
+  SendMessageA(form, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(30, 30));
+  SendMessageA(form, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(200, 150));
+  SendMessageA(form, WM_LBUTTONUP, 0, MAKELPARAM(200, 150));
+  EXPECT_EQ(clicks, 1);
+  EXPECT_FALSE(painter->HotState);
+  EXPECT_EQ(SendMessageA(form, WM_SKINQUERY, 0, 0), 0);
+  EXPECT_EQ(speed->Perform(WM_SKINQUERY), 1);
+}
+
 TEST(BitButtonGlyphTest, FramesByFace) {
   struct Case {
     int Face, NumGlyphs, Expected;

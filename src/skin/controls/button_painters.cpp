@@ -317,6 +317,146 @@ void TSkinBitButton::DrawSkin(HDC dc, const RECT& rect) {
   BitBlt(dc, rect.left, rect.top, W, H, buffer, 0, 0, SRCCOPY);
 }
 
+// ---- speed buttons --------------------------------------------------------------------
+
+void TSkinSpeedButton::AttachSpeedButton(TSkinPainterList* formSkin, TSkinData* data) {
+  auto* control = dynamic_cast<TGraphicControl*>(Owner());
+  if (!control || !data || FAttached) return;
+  FSkinData = data;
+  FGraphicControl = control;
+  hookControl(*control);
+  FFormSkin = formSkin;
+  if (FFormSkin) FFormSkin->Add(this);
+  FAttached = true;
+  FStatus = psAttached;
+  FTransparent = control->Tag() == 5555 || InSet(FSkinData->Options(), xoTransparent);
+  control->Invalidate();
+}
+
+TSkinSpeedButton::~TSkinSpeedButton() { restoreHandler(); }
+
+void TSkinSpeedButton::restoreHandler() {
+  if (FGraphicControl && FOldWindowProc && Owner() == FGraphicControl) FGraphicControl->WindowProc = FOldWindowProc;
+  FOldWindowProc = nullptr;
+}
+
+int TSkinSpeedButton::FaceFrame() const {
+  int face = bfNormal;
+  if (PressedState)
+    face = bfPressed;
+  else if (HotState)
+    face = bfHot;
+  if (LowerText(GetEnumText(FGraphicControl, "Enabled")) != "true") face = bfDisabled;
+  if (LowerText(GetEnumText(FGraphicControl, "Down")) == "true") face = bfPressed;
+  return face;
+}
+
+bool TSkinSpeedButton::BeforeMessage(TMessage& message) {
+  switch (message.Msg) {
+    case WM_PAINT:
+      if (HDC dc = reinterpret_cast<HDC>(message.WParam)) {
+        DrawSkin(dc, RECT{0, 0, FGraphicControl->Width(), FGraphicControl->Height()});
+        message.Result = 1;
+        return false;
+      }
+      return true;
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK: {
+      auto alive = AliveToken();
+      CallDefault(message);
+      if (!*alive) return false;
+      PressedState = true;
+      PaintSkin(nullptr);
+      return false;
+    }
+    case WM_LBUTTONUP:
+      return true;
+    case WM_SKINQUERY:
+      message.Result = 1;
+      return false;
+    default:
+      return true;
+  }
+}
+
+void TSkinSpeedButton::AfterMessage(TMessage& message) {
+  switch (message.Msg) {
+    case CM_MOUSEENTER:
+      HotState = true;
+      PaintSkin(nullptr);
+      return;
+    case CM_MOUSELEAVE:
+      HotState = PressedState = false;
+      if (FGraphicControl->Visible()) PaintSkin(nullptr);
+      return;
+    case WM_LBUTTONUP:
+      PressedState = false;
+      PaintSkin(nullptr);
+      return;
+    case WM_KEYDOWN:
+    case WM_KEYUP:
+      if (message.WParam != VK_SPACE) return;
+      PressedState = message.Msg == WM_KEYDOWN;
+      PaintSkin(nullptr);
+      return;
+    case WM_NCDESTROY:
+    case CM_RELEASE:
+      restoreHandler();
+      return;
+    default:
+      return;
+  }
+}
+
+void TSkinSpeedButton::PaintSkin(HDC) {
+  TWinControl* parent = FGraphicControl ? FGraphicControl->Parent() : nullptr;
+  if (!parent || !parent->WindowHandle() || !FGraphicControl->Visible()) return;
+  const RECT bounds = FGraphicControl->BoundsRect();
+  WindowDC dc(parent->WindowHandle());
+  if (!dc) return;
+  SavedDC saved(dc);
+  IntersectClipRect(dc, bounds.left, bounds.top, bounds.right, bounds.bottom);
+  OffsetViewportOrgEx(dc, bounds.left, bounds.top, nullptr);
+  try {
+    DrawSkin(dc, RECT{0, 0, bounds.right - bounds.left, bounds.bottom - bounds.top});
+  } catch (const std::exception&) {
+  }
+}
+
+void TSkinSpeedButton::DrawSkin(HDC dc, const RECT& rect) {
+  const TDataSkinButton* buttons = FSkinData ? FSkinData->Records.Buttons.get() : nullptr;
+  const int W = rect.right - rect.left, H = rect.bottom - rect.top;
+  if (FDrawing || !buttons || W <= 0 || H <= 0) return;
+  FDrawing = true;
+  struct TDone {
+    bool& Flag;
+    ~TDone() { Flag = false; }
+  } done{FDrawing};
+  const int face = FaceFrame();
+  if (FBuffer.Width() != W || FBuffer.Height() != H) FBuffer.SetSize(W, H);
+  {
+    MemoryDC buffer;
+    SelectScope bitmap(buffer, FBuffer.Handle());
+    const RECT local{0, 0, W, H};
+    if (FTransparent)
+      FillParentColor(buffer, local);
+    else
+      FillSkinColor(buffer, local);
+    // A flat speed button shows only its background until hot or pressed.
+    const bool flat = LowerText(GetEnumText(FGraphicControl, "Flat")) == "true";
+    if (!buttons->Map.Empty() && (face == bfPressed || face == bfHot || !flat))
+      DrawSkinFrame(buffer, local, std::max(buttons->Frame, 1), face, *buttons);
+    HFONT font = nullptr;
+    if (auto* controlFont = GetObjProp<TFont>(FGraphicControl, "Font")) font = controlFont->Handle();
+    SelectScope useFont(buffer, font);
+    FCaption = GetTextProp(FGraphicControl, "Caption");
+    FFocused = false;
+    SetTextColor(buffer, face == bfDisabled ? GetSysColor(COLOR_BTNSHADOW) : textColor(face));
+    drawCaption(buffer, local, DT_CENTER);
+    BitBlt(dc, rect.left, rect.top, W, H, buffer, 0, 0, SRCCOPY);
+  }
+}
+
 int TSkinMenuButton::FaceFrame() const {
   int face = FFocused ? bfHot : bfNormal;
   if (PressedState)

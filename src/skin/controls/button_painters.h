@@ -53,6 +53,26 @@ class TSkinBitButton : public TSkinButton {
   void drawGlyph(const TBitmap& glyph, int numGlyphs, int face, int x, int y);
 };
 
+// A speed button has no window: its parent paints it and hands it the mouse. The face
+// is drawn on the parent's DC at the button's place.
+class TSkinSpeedButton : public TSkinBitButton {
+ public:
+  using TSkinBitButton::TSkinBitButton;
+  ~TSkinSpeedButton() override;
+  void AttachSpeedButton(TSkinPainterList* formSkin, TSkinData* data);
+  void PaintSkin(HDC dc) override;
+  int FaceFrame() const override;
+
+ protected:
+  bool BeforeMessage(TMessage& message) override;
+  void AfterMessage(TMessage& message) override;
+  void DrawSkin(HDC dc, const RECT& rect) override;
+
+ private:
+  void restoreHandler();
+  bool FDrawing = false;
+};
+
 // A button with a drop-down arrow at its right.
 class TSkinMenuButton : public TSkinButton {
  public:

@@ -27,7 +27,8 @@ TSkinControl::~TSkinControl() {
   // Freed by its control's destruction the owner is already gone (and with it the
   // control's message entry); freed by the form's skinning, the control gets its
   // own entry back.
-  if (FOldWindowProc && FControl && Owner() == FControl) FControl->WindowProc = FOldWindowProc;
+  TControl* served = FControl ? FControl : FGraphicControl;
+  if (FOldWindowProc && served && Owner() == served) served->WindowProc = FOldWindowProc;
   FSubclass.Detach();
   if (FFormSkin) FFormSkin->Remove(this);
 }
@@ -42,8 +43,7 @@ void TSkinControl::AttachControl(TSkinPainterList* formSkin, TSkinData* data, bo
   FControl = control;
   FHandle = control->Handle();
   FUnicode = IsWindowUnicode(FHandle);
-  FOldWindowProc = control->WindowProc;
-  control->WindowProc = [this](TMessage& message) { messageEntry(message); };
+  hookControl(*control);
   if (FFormSkin) FFormSkin->Add(this);
   if (FChangeColor) {
     switchParentBackground(false);
@@ -54,6 +54,11 @@ void TSkinControl::AttachControl(TSkinPainterList* formSkin, TSkinData* data, bo
   control->Invalidate();
   FAttached = true;
   FStatus = psAttached;
+}
+
+void TSkinControl::hookControl(TControl& control) {
+  FOldWindowProc = control.WindowProc;
+  control.WindowProc = [this](TMessage& message) { messageEntry(message); };
 }
 
 void TSkinControl::AttachHandle(HWND handle, TSkinData* data, TSkinPainterList* formSkin) {

@@ -114,7 +114,13 @@ class TSkinControl : public TComponent {
   void messageEntry(TMessage& message);
 
   bool FActive = true;
+
+ protected:
   TWndMethod FOldWindowProc;
+  // Puts the painter's message entry in front of `control`'s.
+  void hookControl(TControl& control);
+
+ private:
   TWindowSubclass FSubclass;
   const TSubclassNext* FNext = nullptr;  // the layer below, while a bare window's message runs
   std::shared_ptr<bool> FAlive = std::make_shared<bool>(true);
