@@ -1,0 +1,56 @@
+// Which painter a control of a skinned form gets: the application's event first, then
+// the skin data's class map ("Skin3rd"), then the built-in rules for framework controls
+// in their order; windows without a framework control (dialog boxes, foreign windows)
+// by their window class. Kinds whose painters do not exist yet leave the control as
+// it is.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+#include "framework/component.h"
+#include "framework/control.h"
+#include "skin/controls/skin_control.h"
+#include "skin/data/skin_data.h"
+
+namespace velmora {
+
+class TWinControl;
+
+class TControlDispatch {
+ public:
+  // `formSkin` is the form's skinning object: the event's sender and the owner of the
+  // painters of bare windows; `painters` is its list.
+  TControlDispatch(TComponent* formSkin, TSkinData& data, TSkinPainterList& painters)
+      : FFormSkin(formSkin), FData(data), FPainters(painters) {}
+
+  // Every control the form owns, then those of its tab order still unhandled.
+  void SkinFormControls(TWinControl& form);
+  void SkinControl(TControl& control, TWinControl* parent);
+  void SkinChildren(TWinControl& control);
+  void SkinComponents(TComponent& component);
+  // Bare windows, by window class.
+  void SkinChildWindows(HWND window);
+  void SkinWindow(HWND window);
+
+  // The painter serving `control`, if any.
+  TSkinControl* PainterOf(const TControl& control) const;
+  TSkinControl* PainterOf(HWND window) const;
+
+ private:
+  // A kind of the class map; true when the kind is known (applied or not).
+  void applyKind(const std::string& kind, TControl& control);
+  void applyBuiltIn(TControl& control, const std::string& upperClass);
+  template <class Painter>
+  Painter* attach(TControl& control, bool changeColor = false);
+  template <class Painter>
+  void attachWindow(HWND window);
+  bool has(TSkinControlType member) const { return InSet(FData.SkinControls(), member); }
+
+  TComponent* FFormSkin;
+  TSkinData& FData;
+  TSkinPainterList& FPainters;
+};
+
+}  // namespace velmora
