@@ -6,6 +6,13 @@
 namespace velmora {
 
 bool THistoryFile::Append(const THistoryEntry& entry, DWORD& error) const {
+  // Windows refuses to write a read-only file; Wine run by root would write it anyway,
+  // so the attribute is honoured here, the same on both.
+  const DWORD attributes = GetFileAttributesA(FPath.c_str());
+  if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY)) {
+    error = ERROR_ACCESS_DENIED;
+    return false;
+  }
   // FILE_APPEND_DATA without FILE_WRITE_DATA: every write lands at the end, and nothing
   // already in the file can be written over.
   TKernelHandle file(CreateFileA(FPath.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ, nullptr, OPEN_ALWAYS,

@@ -286,8 +286,7 @@ TEST_F(BackupMonitorTest, WithoutKeepBackupsNothingIsDeleted) {
   }
 }
 
-// Wine run by root ignores the read-only attribute: the file is also held open, shared
-// with nobody, as another program can do.
+// Read-only and, as another program can do, held open shared with nobody.
 TEST_F(BackupMonitorTest, AHistoryThatCannotBeWrittenStopsNothingAndIsShownOnce) {
   settings("KeepBackups=1\r\n");
   THistoryFile history(FExe + ".history");

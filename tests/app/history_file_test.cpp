@@ -46,8 +46,8 @@ TEST(HistoryFileTest, MadeWhenMissingAndReadInOrder) {
   for (int s = 0; s < 5; ++s) EXPECT_EQ(read[s], entry(s, s % 2 ? "failed" : "ok"));
 }
 
-// Wine run by root ignores the read-only attribute, so the file is made unwritable the
-// way another program does it: held open, shared with nobody.
+// A read-only file is not written (Wine run by root would write it: the program itself
+// honours the attribute), nor one that another program holds open, shared with nobody.
 TEST(HistoryFileTest, AFileThatCannotBeWrittenIsReportedAndLeftAlone) {
   TempFolder folder;
   const THistoryFile history(folder / "v.exe.history");
@@ -55,13 +55,16 @@ TEST(HistoryFileTest, AFileThatCannotBeWrittenIsReportedAndLeftAlone) {
   ASSERT_TRUE(history.Append(entry(1, "ok"), error));
   const std::string before = test::ReadFileBytes(history.Path());
   SetFileAttributesA(history.Path().c_str(), FILE_ATTRIBUTE_READONLY);
+  EXPECT_FALSE(history.Append(entry(2, "ok"), error));
+  EXPECT_EQ(error, static_cast<DWORD>(ERROR_ACCESS_DENIED));
+  EXPECT_EQ(history.Read().size(), 1u);  // still read
+  SetFileAttributesA(history.Path().c_str(), FILE_ATTRIBUTE_NORMAL);
   HANDLE held = CreateFileA(history.Path().c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
   ASSERT_NE(held, INVALID_HANDLE_VALUE);
   EXPECT_FALSE(history.Append(entry(2, "ok"), error));
   EXPECT_EQ(error, static_cast<DWORD>(ERROR_SHARING_VIOLATION));
   EXPECT_TRUE(history.Read().empty());  // cannot be read either: nothing, no error
   CloseHandle(held);
-  SetFileAttributesA(history.Path().c_str(), FILE_ATTRIBUTE_NORMAL);
   EXPECT_EQ(test::ReadFileBytes(history.Path()), before);
 
   // A folder in the file's place.
