@@ -1,5 +1,7 @@
-// The export job: one run of Oracle's exp, started with WinExec and a command line
-// built from the settings and a UTC+8 stamp. The program does not wait for it.
+// The export job: one run of Oracle's exp, started the way WinExec starts a program
+// (same command line, same show flag, same search for exp) with a command line built
+// from the settings and a UTC+8 stamp. The program does not wait for it; the process
+// handle is kept so that the export can be followed to its end.
 #pragma once
 
 #include <windows.h>
@@ -9,6 +11,7 @@
 
 #include "app/backup_stamp.h"
 #include "framework/exception.h"
+#include "framework/kernel_handle.h"
 
 namespace velmora {
 
@@ -23,9 +26,20 @@ void BuildBackupBase(const UtcClock& clock = SystemUtcTime);
 
 struct TExportLaunch {
   std::string CommandLine;
-  UINT Result = 0;  // WinExec's: above 31 when exp was started
+  UINT Result = 0;  // what WinExec answers: above 31 when exp was started
   bool Started() const { return Result > 31; }
+  DWORD Error = 0;        // the system's error when exp could not be started
+  TKernelHandle Process;  // the started exp
+  ULONGLONG StartTick = 0;
+  // The dump/log pair's base name and what it was built from: the folder, the user and
+  // the UTC+8 stamp (the folder and user are empty when the base name was not built
+  // by BuildBackupBase).
+  std::string Base, DataPath, UserName;
+  TDateTimeParts Stamp;
 };
+
+// The system's text for why exp could not be started.
+std::string StartErrorText(const TExportLaunch& launch);
 
 // Starts exp for CurrentBackupBase with `show` (SW_SHOWNORMAL for a manual backup,
 // SW_HIDE for the schedule). A base name already used by an earlier export of this
@@ -40,6 +54,8 @@ class EExportNotStarted : public Exception {
 };
 
 // "立即备份": stamp, then a shown export; raises EExportNotStarted when exp cannot run.
-void RunManualBackup(const UtcClock& clock = SystemUtcTime);
+// `launched` is given the launch first, started or not.
+using TLaunchedEvent = std::function<void(TExportLaunch& launch)>;
+void RunManualBackup(const UtcClock& clock = SystemUtcTime, const TLaunchedEvent& launched = {});
 
 }  // namespace velmora

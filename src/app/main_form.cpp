@@ -106,6 +106,9 @@ void TForm1::FormCreate(TObjectSender) {
   findComponents();
   FStore = std::make_unique<TSettingsStore>(FExePath);
   FStore->LoadSettings(BackupSettings);
+  // Before anything that may fail: every export is followed from the start.
+  FMonitor = std::make_unique<TBackupMonitor>(FExePath, *find<TTrayIcon>(*this, "cltrycn1"),
+                                              [this] { return dailyBackupSet(); });
 
   edtUSERNAME->SetText(BackupSettings.UserName);
   edtPASSWORD->SetText(BackupSettings.PassWord);
@@ -125,7 +128,16 @@ void TForm1::FormCreate(TObjectSender) {
 // program.
 void TForm1::FormClose(TObjectSender, TCloseAction&) { FStore.reset(); }
 
-void TForm1::setTrayHint() { SetStrProp(*cltrycn1, "Hint", TrayHintPrefix + edtUSERNAME->Text()); }
+// The hint's second line, once an export is recorded, is the last outcome.
+void TForm1::setTrayHint() {
+  SetStrProp(*cltrycn1, "Hint", TrayHintPrefix + edtUSERNAME->Text() + (FMonitor ? FMonitor->HintLine() : ""));
+}
+
+// Set up: the settings were saved once and the time field holds a time of day.
+bool TForm1::dailyBackupSet() const {
+  return FStore && GetFileAttributesA(FStore->FileName().c_str()) != INVALID_FILE_ATTRIBUTES &&
+         ParseTimeField(medt1->Text()).has_value();
+}
 
 // Every second: the stamp, the clock, and the hidden export when the set second came.
 void TForm1::tmr1Timer(TObjectSender) {
@@ -136,7 +148,11 @@ void TForm1::tmr1Timer(TObjectSender) {
   GetTimeFormatA(LOCALE_USER_DEFAULT, 0, &local, nullptr, clock, sizeof(clock));
   lbl6->SetCaption(clock);
   const TDateTimeParts now{local.wYear, local.wMonth, local.wDay, local.wHour, local.wMinute, local.wSecond};
-  if (FTrigger.Tick(SecondsOf(now), ParseTimeField(medt1->Text()))) LaunchExport(SW_HIDE);
+  if (FTrigger.Tick(SecondsOf(now), ParseTimeField(medt1->Text()))) {
+    TExportLaunch launch = LaunchExport(SW_HIDE);
+    if (FMonitor) FMonitor->Follow(launch, TExportKind::Scheduled);
+  }
+  if (FMonitor) FMonitor->Tick();
 }
 
 void TForm1::setSettingsEnabled(bool enabled) {
@@ -164,14 +180,20 @@ void TForm1::btn3Click(TObjectSender) {
   Application.ShowMessageBox("保存成功!");
 }
 
-void TForm1::btn1Click(TObjectSender) { RunManualBackup(); }
-void TForm1::N1Click(TObjectSender) { RunManualBackup(); }
+void TForm1::btn1Click(TObjectSender) { backUpNow(); }
+void TForm1::N1Click(TObjectSender) { backUpNow(); }
 void TForm1::btn2Click(TObjectSender) { chooseFolder(); }
 void TForm1::edtPATHDblClick(TObjectSender) { chooseFolder(); }
 void TForm1::btn4Click(TObjectSender) { runInBackground(); }
 void TForm1::N2Click(TObjectSender) { showWindow(); }
 void TForm1::N3Click(TObjectSender) { Application.ShowMessageBox(AboutText); }
 void TForm1::N4Click(TObjectSender) { Close(); }
+
+void TForm1::backUpNow() {
+  RunManualBackup(SystemUtcTime, [this](TExportLaunch& launch) {
+    if (FMonitor) FMonitor->Follow(launch, TExportKind::Manual);
+  });
+}
 
 void TForm1::runInBackground() {
   SetWindowState(TWindowState::wsMinimized);

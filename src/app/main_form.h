@@ -5,6 +5,7 @@
 
 #include <memory>
 
+#include "app/backup_monitor.h"
 #include "app/schedule.h"
 #include "app/settings_store.h"
 #include "framework/form.h"
@@ -59,10 +60,13 @@ class TForm1 : public TForm {
   void chooseFolder();
   void runInBackground();
   void showWindow();
+  void backUpNow();
+  bool dailyBackupSet() const;
 
   std::string FExePath;
   std::unique_ptr<TSettingsStore> FStore;
   TDailyTrigger FTrigger;
+  std::unique_ptr<TBackupMonitor> FMonitor;  // follows every export; made at creation
 };
 
 }  // namespace velmora

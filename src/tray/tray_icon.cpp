@@ -385,6 +385,20 @@ bool TTrayIcon::FillIconData() {
 
 bool TTrayIcon::shellCall(DWORD message) { return Shell_NotifyIconA(message, &FIconData) != FALSE; }
 
+bool TTrayIcon::ShowBalloonHint(const std::string& title, const std::string& text, TBalloonIcon icon,
+                                unsigned timeoutMs) {
+  FillIconData();
+  NOTIFYICONDATAA balloon = FIconData;
+  balloon.uFlags |= NIF_INFO;
+  const std::string info = cutText(text, sizeof(balloon.szInfo) - 1);
+  const std::string infoTitle = cutText(title, sizeof(balloon.szInfoTitle) - 1);
+  std::memcpy(balloon.szInfo, info.c_str(), info.size() + 1);
+  std::memcpy(balloon.szInfoTitle, infoTitle.c_str(), infoTitle.size() + 1);
+  balloon.uTimeout = timeoutMs;
+  balloon.dwInfoFlags = static_cast<DWORD>(icon);
+  return Shell_NotifyIconA(NIM_MODIFY, &balloon) != FALSE;
+}
+
 bool TTrayIcon::AddToTray() {
   if (!FInPreview) FIconVisible = true;
   FillIconData();

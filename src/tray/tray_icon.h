@@ -26,6 +26,8 @@ class TWinControl;
 inline constexpr UINT WM_TRAYNOTIFY = WM_USER + 0x400;
 
 enum class TMouseButton { mbLeft, mbRight, mbMiddle };
+// The picture beside a balloon's title.
+enum class TBalloonIcon : DWORD { None = NIIF_NONE, Info = NIIF_INFO, Warning = NIIF_WARNING, Error = NIIF_ERROR };
 enum TShiftStateFlag : unsigned { ssShift = 1, ssAlt = 2, ssCtrl = 4, ssLeft = 8, ssRight = 16, ssMiddle = 32 };
 using TShiftState = unsigned;
 
@@ -116,6 +118,12 @@ class TTrayIcon : public TComponent {
   void HideMainWindow();
   void HideTaskbarEntry();
   bool FillIconData();
+  // A balloon at the icon: title and text cut to what the shell takes (63 and 255
+  // bytes), shown for about `timeoutMs`. The balloon goes with one call of its own; the
+  // icon's record and its flags stay as they are, so later refreshes show no balloon.
+  // Clicking it raises OnBalloonHintClick. False when the icon is not in the tray.
+  bool ShowBalloonHint(const std::string& title, const std::string& text, TBalloonIcon icon,
+                       unsigned timeoutMs = 10000);
 
   // The icon data of an .ico file, stored with the form.
   bool ReadBinaryProperty(const std::string& name, const std::vector<std::uint8_t>& bytes) override;

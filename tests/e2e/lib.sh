@@ -97,3 +97,50 @@ finish() {
   echo "$((CHECKS - FAILURES)) passed, $FAILURES failed"
   [ "$FAILURES" -eq 0 ]
 }
+
+# ---- Exports followed to their end: the history file, balloons, the tray hint ----
+
+# The stand-in exp reads how to end (VELMORA_EXP_* lines) from this file at every run.
+use_exp_control() {
+  EXP_CONTROL="$INSTANCE/exp-control.txt"
+  : >"$EXP_CONTROL"
+  export VELMORA_EXP_CONTROL="Z:${INSTANCE//\//\\}\\exp-control.txt"
+}
+exp_ends() { printf '%s\r\n' "$@" >"$EXP_CONTROL"; }  # exp_ends NAME=value...
+
+HISTORY_FILE_NAME=velmora.exe.history
+history_count() { [ -f "$INSTANCE/$HISTORY_FILE_NAME" ] && grep -ac . "$INSTANCE/$HISTORY_FILE_NAME" || echo 0; }
+history_line() { sed -n "${1}p" "$INSTANCE/$HISTORY_FILE_NAME" | tr -d '\r' | iconv -f GBK -t UTF-8; }
+wait_history() {  # wait_history COUNT SECONDS
+  wait_for "$2" bash -c "[ \$(grep -ac . '$INSTANCE/$HISTORY_FILE_NAME' 2>/dev/null || echo 0) -ge $1 ]"
+}
+add_history() { printf '%s\r\n' "$1" | iconv -f UTF-8 -t GBK >>"$INSTANCE/$HISTORY_FILE_NAME"; }
+# Now minus N hours in UTC+8, as the history writes a stamp.
+stamp_hours_ago() { date -u -d "@$(( $(date +%s) + 8 * 3600 - $1 * 3600 ))" '+%Y-%m-%d %H:%M:%S'; }
+
+# Run N's log path (as exp was given it) and its stamp as "YYYY-MM-DD HH:MM:SS".
+record_log() { record_command "$1" | sed -E 's/.* log=([^ ]*) file=.*/\1/'; }
+record_stamp() {
+  record_log "$1" | sed -E 's/.*[^0-9]([0-9]{4})年([0-9]+)月([0-9]+)日([0-9]+)点([0-9]+)分([0-9]+)秒.*/\1 \2 \3 \4 \5 \6/' |
+    awk '{ printf "%04d-%02d-%02d %02d:%02d:%02d", $1, $2, $3, $4, $5, $6 }'
+}
+
+# The balloon the shell shows: three lines, "hwnd x y w h", its text (line breaks as
+# " / "), the colour of its icon (error, warning, info).
+balloon() { probe balloon "${1:-10}"; }
+# The tray icon's tooltip (the hint), read by hovering over the icon.
+tray_hint() {
+  xdotool mousemove $(tray_icon_centre)
+  sleep 0.3
+  xdotool mousemove_relative 1 0
+  probe tip 6 | sed -n 2p
+  xdotool mousemove 500 100
+  sleep 0.5
+}
+
+# In edit mode: types into the time field the local time that many seconds ahead.
+type_time_ahead() {
+  click_nth TMaskEdit 0
+  keys Home
+  type_text "$(date -d "+$1 seconds" +%H%M%S)"
+}

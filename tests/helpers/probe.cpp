@@ -11,7 +11,17 @@
 //   probe state TITLE CLASS N          that child's "enabled visible focused checked"
 //   probe boxtext TITLE [SECONDS]      waits for a message box titled TITLE, prints its text
 //   probe tray                         rectangles of the notification area's icons
+//   probe balloon [SECONDS]            waits for a visible balloon (the shell shows a tray
+//                                      icon's balloon as a balloon tooltip): "hwnd x y w h",
+//                                      then its text with line breaks as " / ", then the
+//                                      colour of its icon as drawn: error (red), warning
+//                                      (yellow), info (blue) or none
+//   probe nballoon [SECONDS]           waits until no balloon is visible
+//   probe tip [SECONDS]                the same for a visible tooltip that is no balloon
+//   probe hold FILE SECONDS            opens FILE shared with nobody and keeps it so
+//                                      (prints "held" once it is), as another program can
 #include <windows.h>
+#include <commctrl.h>
 
 #include <cstdio>
 #include <cwchar>
@@ -74,6 +84,73 @@ HWND nthChild(HWND top, const std::wstring& cls, int n) {
   for (HWND child : children(top))
     if (_wcsicmp(classOf(child).c_str(), cls.c_str()) == 0 && n-- == 0) return child;
   return nullptr;
+}
+
+// The visible tooltip windows that are balloons (or are not).
+HWND findTooltip(bool balloon) {
+  for (HWND w = GetTopWindow(nullptr); w; w = GetWindow(w, GW_HWNDNEXT)) {
+    if (!IsWindowVisible(w) || _wcsicmp(classOf(w).c_str(), L"tooltips_class32") != 0) continue;
+    const bool isBalloon = (GetWindowLongW(w, GWL_STYLE) & TTS_BALLOON) != 0;
+    if (isBalloon == balloon && !textOf(w).empty()) return w;
+  }
+  return nullptr;
+}
+
+HWND waitForTooltip(bool balloon, double seconds) {
+  const DWORD end = GetTickCount() + static_cast<DWORD>(seconds * 1000);
+  for (;;) {
+    if (HWND w = findTooltip(balloon)) return w;
+    if (GetTickCount() > end) return nullptr;
+    Sleep(100);
+  }
+}
+
+std::string oneLine(const std::wstring& text) {
+  std::wstring out;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == L'\r') continue;
+    if (text[i] == L'\n')
+      out += L" / ";
+    else
+      out += text[i];
+  }
+  return utf8(out);
+}
+
+// The colour of the icon drawn in the window, read from the screen: the most pixels of
+// a strong red, yellow or blue.
+const char* iconColour(HWND window) {
+  RECT r{};
+  GetWindowRect(window, &r);
+  const int w = r.right - r.left, h = r.bottom - r.top;
+  if (w <= 0 || h <= 0) return "none";
+  HDC screen = GetDC(nullptr);
+  HDC memory = CreateCompatibleDC(screen);
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof(info.bmiHeader);
+  info.bmiHeader.biWidth = w;
+  info.bmiHeader.biHeight = -h;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  void* bits = nullptr;
+  HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  HGDIOBJ old = SelectObject(memory, bitmap);
+  BitBlt(memory, 0, 0, w, h, screen, r.left, r.top, SRCCOPY);
+  int red = 0, yellow = 0, blue = 0;
+  const auto* pixels = static_cast<const unsigned char*>(bits);
+  for (int i = 0; bits && i < w * h; ++i) {
+    const int b = pixels[i * 4], g = pixels[i * 4 + 1], rr = pixels[i * 4 + 2];
+    if (rr > 180 && g < 80 && b < 80) ++red;
+    else if (rr > 180 && g > 150 && b < 90) ++yellow;
+    else if (b > 150 && rr < 90 && g < 140) ++blue;
+  }
+  SelectObject(memory, old);
+  DeleteObject(bitmap);
+  DeleteDC(memory);
+  ReleaseDC(nullptr, screen);
+  const int most = red > yellow ? (red > blue ? red : blue) : (yellow > blue ? yellow : blue);
+  if (most < 10) return "none";
+  return most == red ? "error" : most == yellow ? "warning" : "info";
 }
 
 int fail(const char* what) {
@@ -157,6 +234,32 @@ int wmain(int argc, wchar_t** argv) {
       std::printf("%s \"%s\" ", utf8(classOf(c)).c_str(), utf8(textOf(c)).c_str());
       printRect(c);
     }
+    return 0;
+  }
+  if (command == L"balloon" || command == L"tip") {
+    HWND w = waitForTooltip(command == L"balloon", seconds(2));
+    if (!w) return fail(command == L"balloon" ? "balloon" : "tip");
+    Sleep(300);  // drawn
+    printRect(w);
+    std::printf("%s\n%s\n", oneLine(textOf(w)).c_str(), iconColour(w));
+    return 0;
+  }
+  if (command == L"nballoon") {
+    const DWORD end = GetTickCount() + static_cast<DWORD>(seconds(2) * 1000);
+    while (findTooltip(true)) {
+      if (GetTickCount() > end) return fail("balloon still there");
+      Sleep(100);
+    }
+    std::printf("no balloon\n");
+    return 0;
+  }
+  if (command == L"hold") {
+    HANDLE file = CreateFileW(arg(2).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return fail("file");
+    std::printf("held\n");
+    std::fflush(stdout);
+    Sleep(static_cast<DWORD>(seconds(3) * 1000));
+    CloseHandle(file);
     return 0;
   }
   return fail("command");

@@ -1,6 +1,8 @@
 // Test helpers for Wine.
 #include "support/test_support.h"
 
+#include <commctrl.h>
+
 #include <cstdlib>
 #include <thread>
 
@@ -92,6 +94,24 @@ std::string HelpersFolder() {
   char exe[MAX_PATH];
   std::string path(exe, GetModuleFileNameA(nullptr, exe, MAX_PATH));
   return path.substr(0, path.find_last_of('\\')) + "\\helpers";
+}
+
+std::string VisibleBalloonText() {
+  for (HWND w = GetTopWindow(nullptr); w; w = GetWindow(w, GW_HWNDNEXT)) {
+    char className[64] = {};
+    GetClassNameA(w, className, sizeof(className));
+    if (!IsWindowVisible(w) || lstrcmpiA(className, "tooltips_class32") != 0) continue;
+    if (!(GetWindowLongA(w, GWL_STYLE) & TTS_BALLOON)) continue;
+    char text[1024] = {};
+    SendMessageTimeoutA(w, WM_GETTEXT, sizeof(text), reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 2000,
+                        nullptr);
+    if (text[0]) return text;
+  }
+  return {};
+}
+
+bool WaitForNoBalloon(std::chrono::milliseconds timeout) {
+  return WaitUntil([] { return VisibleBalloonText().empty(); }, timeout);
 }
 
 }  // namespace velmora::test

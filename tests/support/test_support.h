@@ -33,6 +33,12 @@ bool FileExists(const std::string& path);
 bool WaitUntil(const std::function<bool()>& done,
                std::chrono::milliseconds timeout = std::chrono::seconds(15));
 
+// The text of the balloon the shell shows at a tray icon (a visible balloon tooltip of
+// any process, in the ANSI code page with line breaks as they are), or empty.
+std::string VisibleBalloonText();
+// Waits for the balloon to be gone (the shell hides it after its time or with its icon).
+bool WaitForNoBalloon(std::chrono::milliseconds timeout = std::chrono::seconds(40));
+
 // Windows path of the folder holding the helper programs built for the tests.
 std::string HelpersFolder();
 
