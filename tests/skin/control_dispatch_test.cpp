@@ -9,6 +9,7 @@
 #include "framework/form.h"
 #include "skin/controls/button_painters.h"
 #include "skin/controls/check_painters.h"
+#include "skin/controls/edit_painters.h"
 #include "skin/skin_test_package.h"
 
 namespace velmora {
@@ -72,7 +73,7 @@ TEST_F(ControlDispatchTest, BuiltInRulesGiveEachKindItsPainter) {
   EXPECT_TRUE(paintedBy<TSkinBox>(panel));
   EXPECT_TRUE(paintedBy<TSkinCheckBox>(inPanel));
   EXPECT_TRUE(paintedBy<TSkinSpeedButton>(speed));
-  EXPECT_EQ(Dispatch.PainterOf(edit), nullptr);  // its painter comes later
+  EXPECT_TRUE(paintedBy<TSkinEdit>(edit));
   EXPECT_EQ(Dispatch.PainterOf(disabled), nullptr);
   const std::size_t painted = Painters.Painters().size();
   Dispatch.SkinFormControls(Form);  // a second pass adds nothing

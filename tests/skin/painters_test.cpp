@@ -9,6 +9,7 @@
 #include "framework/std_controls.h"
 #include "skin/controls/button_painters.h"
 #include "skin/controls/check_painters.h"
+#include "skin/controls/edit_painters.h"
 #include "skin/controls/painter_messages.h"
 #include "skin/skin_test_package.h"
 
@@ -354,6 +355,29 @@ TEST_F(PaintersTest, SpeedButtonIsPaintedAndClickedThroughItsParent) {
   EXPECT_FALSE(painter->HotState);
   EXPECT_EQ(SendMessageA(form, WM_SKINQUERY, 0, 0), 0);
   EXPECT_EQ(speed->Perform(WM_SKINQUERY), 1);
+}
+
+TEST_F(PaintersTest, EditBorderInTheFrameColourWithAWhiteInnerEdge) {
+  Form.SetBounds(0, 0, 300, 200);
+  auto& edit = add<TEdit>(10, 10, 100, 21, "");
+  auto& flat = add<TEdit>(10, 40, 100, 21, "");
+  Form.Handle();
+  SetWindowLongPtrA(flat.Handle(), GWL_EXSTYLE, 0);  // no border
+  SetWindowPos(flat.Handle(), nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_FRAMECHANGED);
+  EXPECT_TRUE(TSkinEdit::HasBorder(edit.Handle()));
+  EXPECT_FALSE(TSkinEdit::HasBorder(flat.Handle()));
+  auto& painter = paint<TSkinEdit>(edit);
+  TBitmap pixels(100, 21);
+  {
+    MemoryDC dc;
+    SelectScope select(dc, pixels.Handle());
+    painter.PaintSkin(dc);
+    GdiFlush();
+  }
+  const COLORREF shadow = RGB(90, 100, 120);
+  for (auto [x, y] : {std::pair{0, 0}, {99, 20}, {50, 0}, {0, 10}}) EXPECT_EQ(pixels.Pixel(x, y), shadow) << x << "," << y;
+  for (auto [x, y] : {std::pair{1, 1}, {2, 2}, {98, 19}, {97, 18}, {50, 2}}) EXPECT_EQ(pixels.Pixel(x, y), 0xFFFFFFu) << x << "," << y;
+  EXPECT_EQ(pixels.Pixel(50, 10), 0u);  // the inside is the edit's own
 }
 
 TEST(BitButtonGlyphTest, FramesByFace) {

@@ -10,6 +10,7 @@
 #include "framework/win_control.h"
 #include "skin/controls/button_painters.h"
 #include "skin/controls/check_painters.h"
+#include "skin/controls/edit_painters.h"
 #include "skin/controls/painter_messages.h"
 #include "skin/controls/skin_property.h"
 
@@ -130,7 +131,9 @@ void TControlDispatch::SkinControl(TControl& control, TWinControl* parent) {
 
 void TControlDispatch::applyKind(const std::string& kind, TControl& control) {
   auto* windowed = dynamic_cast<TWinControl*>(&control);
-  if (kind == "radiobutton" && has(xcRadioButton)) {
+  if (kind == "edit" && has(xcEdit)) {
+    if (windowed && TSkinEdit::HasBorder(windowed->Handle())) attach<TSkinEdit>(control);
+  } else if (kind == "radiobutton" && has(xcRadioButton)) {
     attach<TSkinRadioButton>(control);
   } else if (kind == "panel" && has(xcPanel)) {
     SetPropText(&control, "Transparent", "True");
@@ -200,6 +203,11 @@ void TControlDispatch::applyBuiltIn(TControl& control, const std::string& upperC
     if (has(xcButton)) attach<TSkinButton>(control);
     return;
   }
+  // Edits with a border (memos keep theirs until the scroll bar painters come).
+  if (is<TCustomEdit>(control) && !is<TMemo>(control)) {
+    if (has(xcEdit) && TSkinEdit::HasBorder(windowed->Handle())) attach<TSkinEdit>(control);
+    return;
+  }
   // Tab sheets, tab controls, edits, combo boxes, up-downs, lists and bars get their
   // painters with the controls that come later; until then they keep their own look.
   (void)upperClass;
@@ -236,6 +244,8 @@ void TControlDispatch::SkinWindow(HWND window) {
     if (has(xcCheckBox)) attachWindow<TSkinCheckBox>(window);
   } else if (cls == "tbutton") {
     if (has(xcButton)) attachWindow<TSkinButton>(window);
+  } else if (cls == "edit") {
+    if (has(xcEdit) && TSkinEdit::HasBorder(window)) attachWindow<TSkinEdit>(window);
   } else if (cls == "toolbarwindow32") {
     attachWindow<TSkinBoxH>(window);
   }
