@@ -63,8 +63,9 @@ LRESULT CALLBACK applicationWindowProc(HWND window, UINT msg, WPARAM wParam, LPA
 HWND TApplication::Handle() {
   if (FHandle && IsWindow(FHandle)) return FHandle;
   // Owned by a hidden window of its own, so that no taskbar shows it.
-  HWND owner = MakeHiddenWindow("VelmoraApplicationOwner", DefWindowProcA, nullptr, WS_EX_TOOLWINDOW);
-  FHandle = MakeHiddenWindow("VelmoraApplication", applicationWindowProc, owner, WS_EX_TOOLWINDOW, FTitle.c_str());
+  // Its class is named after the framework class, as the skin manager recognises it.
+  HWND owner = MakeHiddenWindow("TApplicationOwner", DefWindowProcA, nullptr, WS_EX_TOOLWINDOW);
+  FHandle = MakeHiddenWindow("TApplication", applicationWindowProc, owner, WS_EX_TOOLWINDOW, FTitle.c_str());
   ShowWindow(FHandle, SW_SHOWNOACTIVATE);
   return FHandle;
 }

@@ -8,6 +8,7 @@
 #include "framework/std_controls.h"
 #include "framework/mask_edit.h"
 #include "framework/menus.h"
+#include "framework/screen.h"
 #include "framework/timer.h"
 
 namespace velmora {
@@ -28,6 +29,8 @@ const TClassInfo& TForm::StaticClassInfo() {
                                       &TForm::BorderIcons, &TForm::SetBorderIcons),
           props::Integer<TForm, int>("ClientWidth", &TForm::ClientWidthProp, &TForm::SetClientWidth),
           props::Integer<TForm, int>("ClientHeight", &TForm::ClientHeightProp, &TForm::SetClientHeight),
+          props::Boolean<TForm>("AutoScroll", &TForm::AutoScroll, &TForm::SetAutoScroll),
+          props::Object<TForm, TComponent>("Menu", &TForm::Menu, &TForm::SetMenu),
           props::Event<TForm>("OnCreate", &TForm::OnCreate),
           props::Event<TForm>("OnDestroy", &TForm::OnDestroy),
           props::Event<TForm>("OnShow", &TForm::OnShow),
@@ -41,9 +44,11 @@ TForm::TForm(TComponent* owner) : TWinControl(owner) {
   FVisible = false;
   FWidth = 320;
   FHeight = 240;
+  Screen.AddForm(this);
 }
 
 TForm::~TForm() {
+  Screen.RemoveForm(this);
   Destroying();
   if (OnDestroy) {
     try {

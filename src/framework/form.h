@@ -49,6 +49,13 @@ class TForm : public TWinControl {
   void SetClientWidth(int width);
   int ClientHeightProp() const { return ClientHeight(); }
   void SetClientHeight(int height);
+  // Scroll bars when the controls do not fit; this framework's forms never scroll, the
+  // property is kept for code that switches it off.
+  bool AutoScroll() const { return FAutoScroll; }
+  void SetAutoScroll(bool v) { FAutoScroll = v; }
+  // The form's main menu component, or null.
+  TComponent* Menu() const { return FMenu; }
+  void SetMenu(TComponent* menu) { FMenu = menu; }
 
   void Show();
   void Hide();
@@ -87,6 +94,8 @@ class TForm : public TWinControl {
   unsigned FBorderIcons = biSystemMenu | biMinimize | biMaximize;
   int FWantedClientWidth = -1, FWantedClientHeight = -1;
   bool FShownOnce = false;
+  bool FAutoScroll = true;
+  TComponent* FMenu = nullptr;
   HWND FLastFocus = nullptr;
 };
 

@@ -4,7 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include "framework/application.h"
 #include "framework/gdi_object.h"
+#include "framework/screen.h"
 #include "framework/std_controls.h"
 #include "framework/timer.h"
 #include "support/test_support.h"
@@ -196,6 +198,57 @@ TEST(FormTest, PropertiesReachTheWindows) {
   EXPECT_FALSE(IsWindowEnabled(grp->Handle()));
   SendMessageA(first->Handle(), WM_LBUTTONDBLCLK, 0, MAKELPARAM(2, 2));
   EXPECT_EQ(form.Journal.back(), "dblclick");
+}
+
+TEST(FormTest, WindowClassesAreNamedAfterTheFrameworkClasses) {
+  TTestForm form;
+  form.LoadFromDefinition(TestForm);
+  char name[64] = {};
+  GetClassNameA(form.Handle(), name, sizeof name);
+  EXPECT_STREQ(name, "TTestForm");
+  GetClassNameA(Application.Handle(), name, sizeof name);
+  EXPECT_STREQ(name, "TApplication");
+}
+
+TEST(FormTest, TheScreenListsTheFormsThatExist) {
+  const int before = Screen.FormCount();
+  auto first = std::make_unique<TTestForm>();
+  {
+    TTestForm second;
+    ASSERT_EQ(Screen.FormCount(), before + 2);
+    EXPECT_EQ(Screen.Forms(before), first.get());
+    EXPECT_EQ(Screen.Forms(before + 1), &second);
+  }
+  EXPECT_EQ(Screen.FormCount(), before + 1);
+  first.reset();
+  EXPECT_EQ(Screen.FormCount(), before);
+}
+
+TEST(FormTest, PropertiesTheSkinReadsByName) {
+  TTestForm form;
+  form.LoadFromDefinition(TestForm);
+  form.Show();
+  EXPECT_EQ(GetOrdProp(form, "ClientWidth", -1), form.ClientWidth());
+  EXPECT_EQ(GetOrdProp(form, "ClientHeight", -1), form.ClientHeight());
+  EXPECT_EQ(GetOrdProp(form, "Height", -1), form.Height());
+  EXPECT_TRUE(SetOrdProp(form, "Color", RGB(1, 2, 3)));
+  EXPECT_EQ(form.Color(), RGB(1, 2, 3));
+  EXPECT_EQ(GetEnumProp(form, "AutoScroll"), "True");
+  EXPECT_TRUE(SetEnumProp(form, "AutoScroll", "False"));
+  EXPECT_FALSE(form.AutoScroll());
+  EXPECT_EQ(GetObjectProp(form, "Menu"), nullptr);
+  ASSERT_NE(GetPropInfo(form, "Menu"), nullptr);
+  // The message entry is replaceable: a layer in front sees the messages first.
+  std::vector<UINT> seen;
+  TWndMethod old = form.WindowProc;
+  form.WindowProc = [&](TMessage& m) {
+    seen.push_back(m.Msg);
+    old(m);
+  };
+  SendMessageA(form.Handle(), WM_NULL, 0, 0);
+  form.WindowProc = old;
+  SendMessageA(form.Handle(), WM_NULL, 0, 0);
+  EXPECT_EQ(std::count(seen.begin(), seen.end(), static_cast<UINT>(WM_NULL)), 1);
 }
 
 TEST(FormTest, RepaintsLeaveNoGdiObjectBehind) {

@@ -95,6 +95,11 @@ class TSkinData : public TComponent {
   void DoFormSkin(HWND window, const std::string& className, bool& doSkin);
   void DoSkinChanged();
 
+  // Whether skinned frames are painted: the form skinning turns it off around a change
+  // of a form's menu, so that no frame is drawn from a half-changed menu.
+  bool FrameDrawing() const { return FFrameDrawing; }
+  void SetFrameDrawing(bool on) { FFrameDrawing = on; }
+
   // True from creation and during every load, false once a skin was read completely.
   bool NoSkin() const { return FNoSkin; }
   // The window DoFormSkin was last asked about.
@@ -137,6 +142,7 @@ class TSkinData : public TComponent {
 
   std::vector<std::uint8_t> FPackage;
   bool FNoSkin = true;
+  bool FFrameDrawing = true;
   ISkinManager* FRegisteredWith = nullptr;  // compared, never called through
   HWND FFormHandle = nullptr;
   GdiBrush FFaceBrush;
