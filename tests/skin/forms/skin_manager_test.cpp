@@ -1,0 +1,216 @@
+// The skin manager with real windows under Wine: which windows get skinned, the
+// deferred actions and their order, the hook, and what leaves with a skin data.
+#include "skin/forms/skin_manager.h"
+
+#include <gtest/gtest.h>
+
+#include "framework/application.h"
+#include "skin/forms/form_skin_fixture.h"
+#include "skin/forms/skin_messages.h"
+#include "support/test_support.h"
+
+namespace velmora::test {
+namespace {
+
+class SkinManagerTest : public FormSkinTest {};
+
+HWND makeWindow(const char* className, DWORD style, HINSTANCE instance, HWND parent = nullptr) {
+  return CreateWindowExA(0, className, "w", style, 10, 10, 200, 120, parent, nullptr, instance, nullptr);
+}
+
+LRESULT CALLBACK plainProc(HWND w, UINT m, WPARAM wp, LPARAM lp) { return DefWindowProcA(w, m, wp, lp); }
+
+ATOM registerPlain(const char* name, HINSTANCE instance) {
+  WNDCLASSA wc{};
+  wc.lpfnWndProc = plainProc;
+  wc.hInstance = instance;
+  wc.lpszClassName = name;
+  return RegisterClassA(&wc);
+}
+
+TEST_F(SkinManagerTest, BeforeAnyActivationARequestOnlySwitchesSkinningOn) {
+  Form = std::make_unique<TSkinnedTestForm>();
+  Form->LoadFromDefinition(SkinnedFormText());
+  TSkinManage& manager = Manager();
+  EXPECT_EQ(manager.State(), SkinManagerIdle);
+  EXPECT_TRUE(manager.Active());
+  EXPECT_FALSE(manager.ActionPending());
+  EXPECT_EQ(manager.MainData(), Form->Skin());
+  EXPECT_TRUE(manager.Forms().empty());
+  // The hook is installed once for the thread, however often it is asked for.
+  const HHOOK hook = manager.HookOfThread(GetCurrentThreadId());
+  ASSERT_NE(hook, nullptr);
+  manager.InstallHook();
+  EXPECT_EQ(manager.HookOfThread(GetCurrentThreadId()), hook);
+}
+
+TEST_F(SkinManagerTest, ActivationSkinsAFormOnceAndItAnswersTheQuery) {
+  TSkinnedTestForm& form = ShowSkinned();
+  TSkinManage& manager = Manager();
+  EXPECT_EQ(manager.State(), SkinManagerRunning);
+  ASSERT_EQ(manager.Forms().size(), 1u);
+  EXPECT_EQ(manager.Forms()[0]->Form(), &form);
+  EXPECT_EQ(SendMessageA(form.Handle(), WM_SKINQUERY, 0, 0), 1);
+  EXPECT_FALSE(manager.AddForm(form.Handle()));  // a second activation makes nothing
+  SetActiveWindow(nullptr);
+  SetForegroundWindow(form.Handle());
+  Pump();
+  EXPECT_EQ(manager.Forms().size(), 1u);
+}
+
+TEST_F(SkinManagerTest, WhichWindowsAreSkinned) {
+  ShowSkinned();
+  TSkinManage& manager = Manager();
+  const HINSTANCE own = GetModuleHandleA(nullptr);
+  const HINSTANCE foreign = GetModuleHandleA("user32.dll");
+  registerPlain("VelmoraPlainTest", own);
+  registerPlain("XTTERenderWindowX", own);
+
+  // A window of the program.
+  HWND plain = makeWindow("VelmoraPlainTest", WS_OVERLAPPEDWINDOW, own);
+  EXPECT_TRUE(manager.AddForm(plain));
+  // A foreign window that is no dialog box.
+  HWND foreignStatic = makeWindow("Static", WS_POPUP | WS_CAPTION, foreign);
+  EXPECT_FALSE(manager.AddForm(foreignStatic));
+  // A foreign dialog box.
+  HWND dialog = makeWindow("#32770", WS_POPUP | WS_CAPTION | WS_SYSMENU, foreign);
+  EXPECT_TRUE(manager.AddForm(dialog));
+  // ...but not one with style bit 0x200.
+  HWND dialog200 = makeWindow("#32770", WS_POPUP | WS_CAPTION | 0x200, foreign);
+  EXPECT_FALSE(manager.AddForm(dialog200));
+  // A child outside an MDI client, unless the shown forms are being scanned.
+  HWND child = makeWindow("VelmoraPlainTest", WS_CHILD | WS_VISIBLE, own, plain);
+  EXPECT_FALSE(manager.AddForm(child));
+  // Windows never skinned by class.
+  HWND blacklisted = makeWindow("XTTERenderWindowX", WS_OVERLAPPEDWINDOW, own);
+  EXPECT_FALSE(manager.AddForm(blacklisted));
+  EXPECT_FALSE(manager.AddForm(Application.Handle()));
+  // A window without area.
+  HWND empty = CreateWindowExA(0, "VelmoraPlainTest", "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, own, nullptr);
+  EXPECT_FALSE(manager.AddForm(empty));
+  // The skin data's own verdict.
+  Form->Skin()->OnFormSkin = [](TObjectSender, const std::string& name, bool& doSkin) {
+    if (name == "VelmoraPlainTest") doSkin = false;
+  };
+  HWND refused = makeWindow("VelmoraPlainTest", WS_OVERLAPPEDWINDOW, own);
+  EXPECT_FALSE(manager.AddForm(refused));
+  Form->Skin()->OnFormSkin = nullptr;
+
+  for (HWND w : {child, plain, foreignStatic, dialog, dialog200, blacklisted, empty, refused}) DestroyWindow(w);
+  Pump();
+  manager.PurgeForms();
+  EXPECT_EQ(manager.Forms().size(), 1u);  // destroyed windows' skins are dropped
+}
+
+TEST_F(SkinManagerTest, AFormTagged99IsNeverSkinned) {
+  Form = std::make_unique<TSkinnedTestForm>();
+  Form->LoadFromDefinition(SkinnedFormText("  Tag = 99\n"));
+  Form->Show();
+  Pump(400);
+  EXPECT_EQ(SkinOf(Form->Handle()), nullptr);
+  EXPECT_FALSE(Manager().AddForm(Form->Handle()));
+}
+
+TEST_F(SkinManagerTest, DeferredActionsInOrder) {
+  TSkinnedTestForm& form = ShowSkinned();
+  TSkinManage& manager = Manager();
+  std::vector<std::string> journal;
+  form.Skin()->OnSkinChanged = [&](TObjectSender) {
+    journal.push_back("changed with " + std::to_string(manager.Forms().size()) + (manager.Active() ? " on" : " off"));
+  };
+  // Remove: every form is given back, then the component hears of it.
+  form.Skin()->SetActive(false);
+  EXPECT_TRUE(manager.ActionPending());
+  EXPECT_TRUE(WaitUntil([&] { return !journal.empty(); }));
+  EXPECT_EQ(journal.back(), "changed with 0 off");
+  EXPECT_EQ(SendMessageA(form.Handle(), WM_SKINQUERY, 0, 0), 0);
+  EXPECT_EQ(manager.ActionData(), nullptr);
+  // Apply: the shown forms are skinned again.
+  form.Skin()->SetActive(true);
+  EXPECT_TRUE(WaitUntil([&] { return journal.size() == 2; }));
+  EXPECT_EQ(journal.back(), "changed with 1 on");
+  EXPECT_TRUE(WaitSkinned(form.Handle()));
+  // Refresh: the buttons are freed at once and rebuilt by the action.
+  manager.SetCurrentData(form.Skin());
+  manager.RefreshData();
+  EXPECT_TRUE(SkinOf(form.Handle())->SysButtons().empty());
+  manager.SetAction(skaRefresh, 10);
+  EXPECT_TRUE(WaitUntil([&] { return journal.size() == 3; }));
+  EXPECT_EQ(SkinOf(form.Handle())->SysButtons().size(), form.Skin()->Records.SysButtons.size());
+  // A later request replaces an earlier one.
+  manager.SetCurrentData(form.Skin());
+  manager.SetAction(skaRemove, 5000);
+  manager.SetAction(skaRefresh, 10);
+  EXPECT_TRUE(WaitUntil([&] { return journal.size() == 4; }));
+  Pump(100);
+  EXPECT_EQ(journal.size(), 4u);
+  EXPECT_NE(SkinOf(form.Handle()), nullptr);
+}
+
+TEST_F(SkinManagerTest, RemovingTheSkinDataLeavesNothingPointingAtIt) {
+  TSkinnedTestForm& form = ShowSkinned();
+  TSkinManage& manager = Manager();
+  TSkinData* skin = form.Skin();
+  manager.SetCurrentData(skin);
+  manager.SetAction(skaRefresh, 5000);
+  const LONG_PTR skinnedProc = GetWindowLongPtrA(form.Handle(), GWLP_WNDPROC);
+  delete skin;
+  EXPECT_EQ(manager.MainData(), nullptr);
+  EXPECT_EQ(manager.ActionData(), nullptr);
+  EXPECT_FALSE(manager.ActionPending());
+  EXPECT_TRUE(manager.Forms().empty());
+  EXPECT_EQ(SendMessageA(form.Handle(), WM_SKINQUERY, 0, 0), 0);
+  (void)skinnedProc;
+  // The window keeps working without it.
+  RedrawWindow(form.Handle(), nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
+  Pump();
+}
+
+TEST_F(SkinManagerTest, PopupMenuWindowsComeThroughTheHookByAtom) {
+  ShowSkinned();
+  TSkinManage& manager = Manager();
+  // The menu class named by its atom, as the system itself creates menu windows.
+  HWND menu = CreateWindowExA(0, MAKEINTATOM(32768), "", WS_POPUP, 0, 0, 50, 50, nullptr, nullptr,
+                              GetModuleHandleA(nullptr), nullptr);
+  ASSERT_NE(menu, nullptr);
+  EXPECT_TRUE(manager.IsPopup(menu));
+  manager.SetPopupMenu(reinterpret_cast<HMENU>(0x1234));
+  manager.MarkPopupsFromBar();
+  EXPECT_TRUE(manager.Popups().back()->FromBar);
+  EXPECT_EQ(manager.FindPopupBitmap(reinterpret_cast<HMENU>(0x1234)), nullptr);
+  manager.SetMenuKind(smkSystemMenu);
+  DestroyWindow(menu);
+  EXPECT_FALSE(manager.IsPopup(menu));
+  EXPECT_EQ(manager.MenuKind(), smkPopup);  // the last one gone: back to pop-up menus
+  // Without xcPopupMenu a pop-up menu window is left alone.
+  Form->Skin()->SetSkinControls(Exclude(Form->Skin()->SkinControls(), xcPopupMenu));
+  menu = CreateWindowExA(0, MAKEINTATOM(32768), "", WS_POPUP, 0, 0, 50, 50, nullptr, nullptr,
+                         GetModuleHandleA(nullptr), nullptr);
+  EXPECT_FALSE(manager.IsPopup(menu));
+  DestroyWindow(menu);
+}
+
+// A message box is a foreign dialog box: it is skinned while it is open and works.
+TEST_F(SkinManagerTest, MessageBoxesAreSkinnedAndStillClose) {
+  ShowSkinned();
+  static bool sawSkinned;
+  static int ticks;
+  sawSkinned = false;
+  ticks = 0;
+  SetTimer(nullptr, 0, 300, [](HWND, UINT, UINT_PTR id, DWORD) {
+    HWND box = FindWindowA("#32770", "Box title");
+    if (!box) return;
+    TWinSkinForm* skin = dynamic_cast<TSkinManage*>(SkinManager())->FindForm(box);
+    sawSkinned = skin && skin->SkinState() == fssSkinned;
+    if (sawSkinned || ++ticks > 20) {
+      sawSkinned = true;
+      KillTimer(nullptr, id);
+      PostMessageA(box, WM_COMMAND, IDOK, 0);
+    }
+  });
+  MessageBoxA(Form->Handle(), "Text", "Box title", MB_OK);
+  EXPECT_TRUE(sawSkinned);
+}
+
+}  // namespace
+}  // namespace velmora::test
