@@ -280,6 +280,46 @@ TEST_F(WinSkinFormTest, UnskinGivesTheWindowBackExactly) {
   EXPECT_EQ(after.bottom, client.bottom);
 }
 
+// The system paints its own caption on a new text or icon and on activation without
+// WM_NCPAINT: what the window shows afterwards is still the skin's title.
+TEST_F(WinSkinFormTest, TheSkinsTitleStaysAfterTextIconAndActivation) {
+  ShowSkinned();
+  const HWND w = Form->Handle();
+  SetForegroundWindow(w);
+  Pump();
+  RECT r{};
+  GetWindowRect(w, &r);
+  const int middle = (r.right - r.left) / 2;
+  auto shown = [&] {
+    WindowDC dc(w, WindowDC::Whole);
+    return GetPixel(dc, middle, 2);
+  };
+  SetWindowTextA(w, "Another title");
+  EXPECT_EQ(shown(), TopActive);
+  SendMessageA(w, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(LoadIconA(nullptr, reinterpret_cast<LPCSTR>(IDI_WARNING))));
+  EXPECT_EQ(shown(), TopActive);
+  SendMessageA(w, WM_NCACTIVATE, FALSE, 0);
+  EXPECT_EQ(shown(), TopInactive);
+  SendMessageA(w, WM_NCACTIVATE, TRUE, 0);
+  EXPECT_EQ(shown(), TopActive);
+}
+
+TEST_F(WinSkinFormTest, HoverEndsWhenTheCursorLeavesTheButton) {
+  ShowSkinned();
+  const HWND w = Form->Handle();
+  SetForegroundWindow(w);
+  Pump();
+  SendMessageA(w, WM_NCACTIVATE, TRUE, 0);
+  TWinSkinForm* skin = SkinOf(w);
+  SetCursorPos(5, 5);  // far from the window
+  const POINT close = centre(buttonWithAction(0));
+  SendMessageA(w, WM_NCMOUSEMOVE, HTCAPTION, screenPoint(close.x, close.y));
+  ASSERT_NE(skin->HotObject(), nullptr);
+  EXPECT_EQ(skin->HotObject()->State(), ncHover);
+  EXPECT_TRUE(WaitUntil([&] { return skin->HotObject() == nullptr; }, std::chrono::seconds(3)));
+  EXPECT_EQ(buttonWithAction(0)->State(), ncNormal);
+}
+
 TEST_F(WinSkinFormTest, GdiObjectsStayFlat) {
   ShowSkinned();
   const HWND w = Form->Handle();
