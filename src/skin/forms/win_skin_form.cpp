@@ -87,6 +87,7 @@ void TWinSkinForm::attach(TSkinData* data) {
     FFormKind = fkMDIChild;
   else if (HWND client = FindWindowExA(FHandle, nullptr, "MDIClient", nullptr)) {
     FFormKind = fkMDIMain;
+    FMDIClientWnd = client;
     FManager->SetMDIClient(client, FForm);
   }
   FBorderKind = BorderKindOf(FStyle, FExStyle, FDialogBox);
@@ -95,6 +96,10 @@ void TWinSkinForm::attach(TSkinData* data) {
   refreshSizeState();
   FSkinFrame = InSet(data->SkinControls(), xcMainMenu) &&
                !(FFormKind == fkMDIChild && InSet(data->Options(), xoMDIChildBorder));
+  if (FFormKind == fkMDIMain) {
+    FSavedMenuUpdate = data->MenuUpdate();
+    subclassMDIClient();
+  }
   FSubclass.Attach(FHandle, [this](UINT msg, WPARAM wParam, LPARAM lParam, const TSubclassNext& next) {
     return WndProc(msg, wParam, lParam, next);
   });
@@ -110,6 +115,62 @@ void TWinSkinForm::attach(TSkinData* data) {
     if (caption > FMetrics.Top) FMetrics.MenuHeight = caption - FMetrics.Top;
     if (FSizeState == ssMaximized) FManager->SetMDIMaximized(true);
   }
+}
+
+void TWinSkinForm::subclassMDIClient() {
+  FClientProc.Attach(FMDIClientWnd, [this](UINT msg, WPARAM wParam, LPARAM lParam, const TSubclassNext& next) {
+    return clientProc(msg, wParam, lParam, next);
+  });
+}
+
+// The MDI client of a skinned MDI main form: no scroll bars of its own unless the skin
+// data asks for them, the maximised-child state kept in step, redraws on request.
+LRESULT TWinSkinForm::clientProc(UINT msg, WPARAM wParam, LPARAM lParam, const TSubclassNext& next) {
+  const HWND client = FMDIClientWnd;
+  const auto activeChildMaximized = [client] {
+    BOOL maximized = FALSE;
+    SendMessageA(client, WM_MDIGETACTIVE, 0, reinterpret_cast<LPARAM>(&maximized));
+    return maximized != FALSE;
+  };
+  switch (msg) {
+    case WM_NCCALCSIZE:
+      if (FSkinData && !InSet(FSkinData->Options(), xoMDIScrollbar)) {
+        const auto style = GetWindowLongPtrA(client, GWL_STYLE);
+        if (style & (WS_HSCROLL | WS_VSCROLL)) SetWindowLongPtrA(client, GWL_STYLE, style & ~(WS_HSCROLL | WS_VSCROLL));
+      }
+      return next(msg, wParam, lParam);
+    case WM_MDICREATE: {
+      if (!FSkinData) return next(msg, wParam, lParam);
+      const bool update = FSkinData->MenuUpdate();
+      FSkinData->SetMenuUpdate(false);
+      const LRESULT result = next(msg, wParam, lParam);
+      if (FSkinData) FSkinData->SetMenuUpdate(update);
+      return result;
+    }
+    case WM_MDIDESTROY: {
+      const LRESULT result = next(msg, wParam, lParam);
+      const bool maximized = activeChildMaximized();
+      FManager->SetMDIMaximized(maximized);
+      if (!maximized && FSkinData) FSkinData->SetMenuUpdate(FSavedMenuUpdate);
+      return result;
+    }
+    case WM_MDITILE:
+    case WM_MDICASCADE:
+      FManager->SetMDIMaximized(false);
+      return next(msg, wParam, lParam);
+    case WM_NCDESTROY: {
+      const LRESULT result = next(msg, wParam, lParam);
+      FClientProc.Detach();
+      return result;
+    }
+    default:
+      break;
+  }
+  if (msg == WM_SKINMDIREDRAW) {
+    RedrawWindow(client, nullptr, nullptr, 0x585);
+    return 0;
+  }
+  return next(msg, wParam, lParam);
 }
 
 void TWinSkinForm::LoadFrameMetrics() {
@@ -497,6 +558,7 @@ void TWinSkinForm::Unskin(bool detaching) {
     FOldFormProc = nullptr;
   }
   FSubclass.Detach();
+  FClientProc.Detach();
   if (FForm && !detaching) FForm->SetColor(FSavedColor);
   if (!FSkinFrame || !IsWindow(FHandle)) return;
   restoreSystemMenuStyle();

@@ -146,10 +146,15 @@ class TWinSkinForm : public TComponent {
   void maximizeOrRestore();
   void minimizeOrRestore();
   void trackSystemMenu(POINT screenPoint);
+  void subclassMDIClient();
+  LRESULT clientProc(UINT msg, WPARAM wParam, LPARAM lParam, const TSubclassNext& next);
 
   TSkinManage* FManager;
   TWndMethod FOldFormProc;
   TWindowSubclass FSubclass;
+  TWindowSubclass FClientProc;  // the MDI client of an MDI main form
+  HWND FMDIClientWnd = nullptr;
+  bool FSavedMenuUpdate = true;
   bool FUnicode = false;
   GdiFont FCaptionFont;
   bool FInitialized = false;

@@ -190,6 +190,45 @@ TEST_F(SkinManagerTest, PopupMenuWindowsComeThroughTheHookByAtom) {
   DestroyWindow(menu);
 }
 
+TEST_F(SkinManagerTest, MDIFramesAndTheirChildren) {
+  ShowSkinned();
+  TSkinManage& manager = Manager();
+  const HINSTANCE own = GetModuleHandleA(nullptr);
+  registerPlain("VelmoraMDIFrameTest", own);
+  registerPlain("VelmoraPlainTest", own);
+  HWND frame = CreateWindowExA(0, "VelmoraMDIFrameTest", "MDI", WS_OVERLAPPEDWINDOW, 20, 20, 400, 300,
+                               nullptr, nullptr, own, nullptr);
+  CLIENTCREATESTRUCT ccs{nullptr, 50000};
+  HWND client = CreateWindowExA(0, "MDICLIENT", nullptr, WS_CHILD | WS_VISIBLE | WS_HSCROLL | WS_VSCROLL, 0, 0, 300,
+                                200, frame, nullptr, own, &ccs);
+  ASSERT_NE(client, nullptr);
+  ShowWindow(frame, SW_SHOW);  // activated: skinned by the hook
+  ASSERT_NE(manager.FindForm(frame), nullptr);
+  EXPECT_EQ(manager.FindForm(frame)->FormKind(), fkMDIMain);
+  EXPECT_EQ(manager.MDIClient(), client);
+  // The client loses its own scroll bars when its frame is calculated.
+  SetWindowPos(client, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_FRAMECHANGED);
+  EXPECT_EQ(GetWindowLongPtrA(client, GWL_STYLE) & (WS_HSCROLL | WS_VSCROLL), 0);
+  // A child made inside the client is skinned as it is created.
+  HWND child = CreateMDIWindowA("VelmoraPlainTest", "child", WS_VISIBLE, 0, 0, 150, 100, client, own, 0);
+  ASSERT_NE(child, nullptr);
+  ASSERT_NE(manager.FindForm(child), nullptr);
+  EXPECT_EQ(manager.FindForm(child)->FormKind(), fkMDIChild);
+  EXPECT_EQ(SendMessageA(client, WM_SKINMDIREDRAW, 0, 0), 0);
+  // Maximised children lose their regions; back to normal, they get them again.
+  Pump();
+  manager.SetMDIMaximized(true);
+  EXPECT_FALSE(manager.FindForm(child)->HasRegion());
+  manager.SetMDIMaximized(false);
+  EXPECT_FALSE(IsZoomed(child));
+  SendMessageA(client, WM_MDIDESTROY, reinterpret_cast<WPARAM>(child), 0);
+  EXPECT_FALSE(manager.MDIMaximized());
+  DestroyWindow(frame);
+  Pump();
+  manager.PurgeForms();
+  EXPECT_EQ(manager.FindForm(frame), nullptr);
+}
+
 // A message box is a foreign dialog box: it is skinned while it is open and works.
 TEST_F(SkinManagerTest, MessageBoxesAreSkinnedAndStillClose) {
   ShowSkinned();
