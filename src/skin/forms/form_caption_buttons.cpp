@@ -286,8 +286,10 @@ void TWinSkinForm::trackSystemMenu(POINT screenPoint) {
     AppendMenuA(menu.Handle, flags, item.Command, item.Text.c_str());
   }
   SetForegroundWindow(FHandle);
+  FSysMenuPopup = menu.Handle;
   const UINT command = static_cast<UINT>(TrackPopupMenu(menu.Handle, TPM_RETURNCMD | TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON,
                                                         screenPoint.x, screenPoint.y, 0, FHandle, nullptr));
+  FSysMenuPopup = nullptr;
   PostMessageA(FHandle, WM_NULL, 0, 0);
   if (command && IsWindow(FHandle)) PostMessageA(FHandle, WM_SYSCOMMAND, command, 0);
 }

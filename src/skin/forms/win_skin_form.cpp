@@ -242,7 +242,10 @@ bool TWinSkinForm::stageA(UINT msg, WPARAM wParam, LPARAM lParam, const TSubclas
       result = 0;
       return true;
     case WM_INITMENUPOPUP:
-      FManager->SetMenuKind(reinterpret_cast<HMENU>(wParam) == FSystemMenu ? smkSystemMenu : smkMenuBar);
+      FManager->SetMenuKind(reinterpret_cast<HMENU>(wParam) == FSystemMenu ||
+                                    (FSysMenuPopup && reinterpret_cast<HMENU>(wParam) == FSysMenuPopup)
+                                ? smkSystemMenu
+                                : smkMenuBar);
       return false;
     case WM_NCACTIVATE:
       if (FSkinState != fssCreated || FFormKind == fkMDIChild) return false;

@@ -177,6 +177,7 @@ class TWinSkinForm : public TComponent {
   bool FDialogBox = false;
   bool FChildStyle = false;
   HMENU FMenu = nullptr, FSystemMenu = nullptr;
+  HMENU FSysMenuPopup = nullptr;  // the skinned system menu while it is open
   COLORREF FSavedColor = 0;
   DWORD FStyle = 0, FExStyle = 0;
   int FRightSpace = 0;

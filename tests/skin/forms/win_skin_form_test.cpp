@@ -198,6 +198,49 @@ TEST_F(WinSkinFormTest, ButtonActions) {
   EXPECT_EQ(gotAction, 50u);
 }
 
+// The window icon opens the system menu; clicked again within the double-click time it
+// closes the window, and so does a double-click on it.
+TEST_F(WinSkinFormTest, WindowIconOpensTheSystemMenuAndADoubleClickCloses) {
+  ShowSkinned();
+  const HWND w = Form->Handle();
+  SetForegroundWindow(w);
+  Pump();
+  SendMessageA(w, WM_NCACTIVATE, TRUE, 0);
+  int closes = 0;
+  Form->OnClose = [&](TObjectSender, TCloseAction& action) {
+    ++closes;
+    action = TCloseAction::caNone;
+  };
+  // The menu is modal: the window sees it open and closes it.
+  bool menuOpened = false;
+  std::vector<std::string> items;
+  TWndMethod old = Form->WindowProc;
+  Form->WindowProc = [&](TMessage& message) {
+    old(message);
+    if (message.Msg != WM_INITMENUPOPUP) return;
+    menuOpened = Manager().MenuKind() == smkSystemMenu;
+    const HMENU menu = reinterpret_cast<HMENU>(message.WParam);
+    for (int i = 0; i < GetMenuItemCount(menu); ++i) {
+      char text[64] = {};
+      GetMenuStringA(menu, static_cast<UINT>(i), text, sizeof text, MF_BYPOSITION);
+      items.push_back(text);
+    }
+    PostMessageA(Form->Handle(), WM_CANCELMODE, 0, 0);
+  };
+  const TWinSysButton* icon = buttonWithAction(3);
+  ASSERT_NE(icon, nullptr);
+  EXPECT_EQ(icon->Rect().left, 4);
+  const POINT p = centre(icon);
+  click(p, p);  // opens the menu, which the window closes
+  EXPECT_TRUE(menuOpened);
+  EXPECT_EQ(items.size(), SkinOf(w)->SystemMenuItems().size());
+  EXPECT_EQ(closes, 0);
+  click(p, p);  // the second click, soon after the first
+  EXPECT_TRUE(WaitUntil([&] { return closes == 1; }));
+  SendMessageA(w, WM_NCLBUTTONDBLCLK, HTCAPTION, screenPoint(p.x, p.y));
+  EXPECT_TRUE(WaitUntil([&] { return closes == 2; }));
+}
+
 TEST_F(WinSkinFormTest, SystemMenuItemsAndTheirStates) {
   ShowSkinned();
   TWinSkinForm* skin = SkinOf(Form->Handle());
