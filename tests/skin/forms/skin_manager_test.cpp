@@ -147,6 +147,45 @@ TEST_F(SkinManagerTest, DeferredActionsInOrder) {
   EXPECT_NE(SkinOf(form.Handle()), nullptr);
 }
 
+TEST_F(SkinManagerTest, OnlyThisFormDataSkinsItsOwnFormAtOnce) {
+  Form = std::make_unique<TSkinnedTestForm>();
+  Form->LoadFromDefinition(SkinnedFormText({}, "    SkinFormtype = sfOnlyThisForm\n"));
+  TSkinManage& manager = Manager();
+  EXPECT_EQ(manager.StateCounter(), 1);
+  EXPECT_EQ(manager.MainData(), nullptr);
+  EXPECT_EQ(manager.HookOfThread(GetCurrentThreadId()), nullptr);  // no hook for this scope
+  TWinSkinForm* skin = SkinOf(Form->Handle());
+  ASSERT_NE(skin, nullptr);  // skinned when the data finished loading
+  EXPECT_EQ(skin->SkinData(), Form->Skin());
+  Form->Show();
+  ASSERT_TRUE(WaitSkinned(Form->Handle()));
+  int changes = 0;
+  Form->Skin()->OnSkinChanged = [&](TObjectSender) { ++changes; };
+  manager.SetState(SkinManagerRunning);
+  Form->Skin()->SetActive(false);
+  EXPECT_TRUE(WaitUntil([&] { return changes == 1; }));
+  EXPECT_EQ(SkinOf(Form->Handle()), nullptr);
+  Form->Skin()->SetActive(true);
+  EXPECT_TRUE(WaitUntil([&] { return changes == 2; }));
+  EXPECT_TRUE(WaitSkinned(Form->Handle()));
+}
+
+TEST_F(SkinManagerTest, ReskinningOneWindowMakesAFreshFormSkin) {
+  TSkinnedTestForm& form = ShowSkinned();
+  TSkinManage& manager = Manager();
+  int changes = 0, skinned = 0;
+  form.Skin()->OnSkinChanged = [&](TObjectSender) { ++changes; };
+  form.Skin()->OnAfterSkinForm = [&](TObjectSender sender, HWND window, const std::string& name) {
+    skinned += sender == &form && window == form.Handle() && name == "TSkinnedTestForm";
+  };
+  manager.SetCurrentData(form.Skin());
+  manager.ReskinWindow(form.Handle(), 10);
+  EXPECT_TRUE(WaitUntil([&] { return changes == 1; }));
+  ASSERT_EQ(manager.Forms().size(), 1u);
+  EXPECT_TRUE(WaitUntil([&] { return skinned == 1; }));  // attached and initialised again
+  EXPECT_TRUE(WaitSkinned(form.Handle()));
+}
+
 TEST_F(SkinManagerTest, RemovingTheSkinDataLeavesNothingPointingAtIt) {
   TSkinnedTestForm& form = ShowSkinned();
   TSkinManage& manager = Manager();
