@@ -99,6 +99,7 @@ void TWinSkinForm::PaintTitleBar() {
   try {
     paintTitle(dc, width, IsIconic(FHandle) ? window.bottom - window.top : FMetrics.Top);
   } catch (...) {
+    // A title that cannot be drawn is left as it was.
   }
 }
 

@@ -107,10 +107,8 @@ LRESULT CALLBACK TSkinManage::CBTHookProc(int code, WPARAM wParam, LPARAM lParam
 void TSkinManage::hookCreate(HWND window, const CREATESTRUCTA& create) {
   // The class may arrive as an atom: the window's own class name is asked for.
   const std::string className = classNameOf(window);
-  if (className == "ScrollBar" && (create.style & SBS_SIZEGRIP)) {
-    // A size grip joins its form's control painters (control skinning).
-    (void)FindForm(create.hwndParent);
-  }
+  // Size grips ("ScrollBar" with SBS_SIZEGRIP) join their form's control painters once
+  // controls are skinned; until then they keep their own drawing.
   if (!(create.style & WS_CHILD) && className == "#32768") AddPopup(window);
   if (create.dwExStyle & WS_EX_MDICHILD) AddForm(window);
 }
