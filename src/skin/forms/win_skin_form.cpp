@@ -47,7 +47,8 @@ void TWinSkinForm::Notification(TComponent* component, TOperation operation) {
   TComponent::Notification(component, operation);
   if (operation == TOperation::opRemove && component == FForm) {
     // The form goes before its window: its message entry is its own again.
-    FOldFormProc = nullptr;
+    if (FFormLink) FFormLink->Owner = nullptr;
+    FFormLink.reset();
     FForm = nullptr;
   }
 }
@@ -60,8 +61,8 @@ void TWinSkinForm::AttachForm(TSkinData* data, TForm* form) {
   attach(data);
   if (!form) return;
   if (FSkinFrame) {
-    FOldFormProc = form->WindowProc;
-    form->WindowProc = [this](TMessage& message) { FormWndProc(message); };
+    FFormLink = std::make_shared<TFormProcLink>(TFormProcLink{form->WindowProc, this});
+    form->WindowProc = TFormProcLayer{FFormLink};
   }
   FSavedColor = form->Color();
   form->SetColor(ResolveColor(data->Colors.Colors[scButtonFace]));
@@ -522,8 +523,22 @@ void TWinSkinForm::hoverTimer() {
   FHotObject = nullptr;
 }
 
+void TFormProcLayer::operator()(TMessage& message) const {
+  const std::shared_ptr<TFormProcLink> link = Link;  // the entry may be replaced meanwhile
+  if (link->Owner)
+    link->Owner->FormWndProc(message);
+  else if (link->Old)
+    link->Old(message);
+}
+
 void TWinSkinForm::FormWndProc(TMessage& message) {
-  TWndMethod old = FOldFormProc;  // this object may be unskinned by the message
+  const std::shared_ptr<TFormProcLink> link = FFormLink;  // this object may be unskinned by the message
+  const TWndMethod old = link ? link->Old : TWndMethod();
+  ++FNesting;  // a message sent straight to the form (Perform) counts too
+  struct Leave {
+    int& Count;
+    ~Leave() { --Count; }
+  } leave{FNesting};
   if (!old) return;
   switch (message.Msg) {
     case WM_SETTEXT:
@@ -556,9 +571,13 @@ void TWinSkinForm::Unskin(bool detaching) {
   startTimer(false);
   FHotObject = nullptr;
   FPressedObject = nullptr;
-  if (FForm && FOldFormProc) {
-    FForm->WindowProc = FOldFormProc;
-    FOldFormProc = nullptr;
+  if (FFormLink) {
+    // The form's entry goes back only while it is still ours; otherwise our link stays in
+    // the newer entry's chain as a pass-through.
+    const auto* layer = FForm ? FForm->WindowProc.target<TFormProcLayer>() : nullptr;
+    if (layer && layer->Link == FFormLink) FForm->WindowProc = FFormLink->Old;
+    FFormLink->Owner = nullptr;
+    FFormLink.reset();
   }
   FSubclass.Detach();
   FClientProc.Detach();

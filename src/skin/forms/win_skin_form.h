@@ -55,6 +55,17 @@ struct TSystemMenuSource {
 std::vector<TSystemMenuItem> BuildSystemMenuItems(const std::vector<TSystemMenuSource>& items, int sizeState,
                                                   unsigned icons);
 
+// The form skin's place in a framework form's message entry. Whoever replaces the entry
+// after us keeps this link; once the form skin lets go it only passes messages on.
+struct TFormProcLink {
+  TWndMethod Old;
+  TWinSkinForm* Owner = nullptr;
+};
+struct TFormProcLayer {
+  std::shared_ptr<TFormProcLink> Link;
+  void operator()(TMessage& message) const;
+};
+
 class TWinSkinForm : public TComponent {
  public:
   TWinSkinForm(TSkinManage* manager, HWND window, HMODULE module, std::string className);
@@ -123,6 +134,7 @@ class TWinSkinForm : public TComponent {
   bool stageC(UINT msg, WPARAM wParam, LPARAM lParam, const TSubclassNext& next, LRESULT& result);
   bool sysCommand(WPARAM wParam, LPARAM lParam, const TSubclassNext& next, LRESULT& result);
   bool mouseMessage(UINT msg, WPARAM wParam, LPARAM lParam, const TSubclassNext& next, LRESULT& result);
+  friend struct TFormProcLayer;
   void FormWndProc(TMessage& message);
   void skinInit();
   void hoverTimer();
@@ -150,7 +162,7 @@ class TWinSkinForm : public TComponent {
   LRESULT clientProc(UINT msg, WPARAM wParam, LPARAM lParam, const TSubclassNext& next);
 
   TSkinManage* FManager;
-  TWndMethod FOldFormProc;
+  std::shared_ptr<TFormProcLink> FFormLink;  // the form's entry before ours
   TWindowSubclass FSubclass;
   TWindowSubclass FClientProc;  // the MDI client of an MDI main form
   HWND FMDIClientWnd = nullptr;

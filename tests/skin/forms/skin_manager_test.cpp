@@ -205,6 +205,34 @@ TEST_F(SkinManagerTest, RemovingTheSkinDataLeavesNothingPointingAtIt) {
   Pump();
 }
 
+// The skin data goes while one of the skinned window's messages is being handled (by
+// the form below the form skin's layer): the form skin is taken out at once but freed
+// only once that message has returned.
+TEST_F(SkinManagerTest, AFormSkinIsNotFreedInsideItsOwnMessage) {
+  TSkinnedTestForm& form = ShowSkinned();
+  TSkinManage& manager = Manager();
+  TSkinData* skin = form.Skin();
+  TWndMethod old = form.WindowProc;
+  bool removed = false;
+  form.WindowProc = [&](TMessage& message) {
+    if (message.Msg == WM_USER + 7 && skin) {
+      delete std::exchange(skin, nullptr);
+      removed = manager.Forms().empty();
+      message.Result = 7;
+      return;
+    }
+    old(message);
+  };
+  EXPECT_EQ(SendMessageA(form.Handle(), WM_USER + 7, 0, 0), 7);
+  EXPECT_TRUE(removed);
+  // The form skin's link in the newer entry's chain only passes messages on now.
+  EXPECT_EQ(SendMessageA(form.Handle(), WM_SKINPRINT2, 0, SkinMagic), 0);
+  form.WindowProc = old;
+  manager.PurgeForms();
+  SendMessageA(form.Handle(), WM_NCPAINT, 1, 0);
+  EXPECT_EQ(SendMessageA(form.Handle(), WM_SKINQUERY, 0, 0), 0);
+}
+
 TEST_F(SkinManagerTest, PopupMenuWindowsComeThroughTheHookByAtom) {
   ShowSkinned();
   TSkinManage& manager = Manager();

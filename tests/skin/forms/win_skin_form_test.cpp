@@ -196,6 +196,7 @@ TEST_F(WinSkinFormTest, ButtonActions) {
   click(centre(buttonWithAction(50)), centre(buttonWithAction(50)));
   EXPECT_TRUE(WaitUntil([&] { return got == WM_SKINBUTTON; }));
   EXPECT_EQ(gotAction, 50u);
+  Form->WindowProc = old;
 }
 
 // The window icon opens the system menu; clicked again within the double-click time it
@@ -239,6 +240,7 @@ TEST_F(WinSkinFormTest, WindowIconOpensTheSystemMenuAndADoubleClickCloses) {
   EXPECT_TRUE(WaitUntil([&] { return closes == 1; }));
   SendMessageA(w, WM_NCLBUTTONDBLCLK, HTCAPTION, screenPoint(p.x, p.y));
   EXPECT_TRUE(WaitUntil([&] { return closes == 2; }));
+  Form->WindowProc = old;
 }
 
 TEST_F(WinSkinFormTest, SystemMenuItemsAndTheirStates) {
@@ -310,8 +312,10 @@ TEST_F(WinSkinFormTest, UnskinGivesTheWindowBackExactly) {
   SendMessageA(w, WM_NCPAINT, 1, 0);
   EXPECT_NE(GetWindowLongPtrA(w, GWL_STYLE), style);  // no system-drawn caption buttons
   EXPECT_NE(GetWindowLongPtrA(w, GWLP_WNDPROC), procedure);
+  EXPECT_NE(Form->WindowProc.target<TFormProcLayer>(), nullptr);
 
   SkinOf(w)->Unskin();
+  EXPECT_EQ(Form->WindowProc.target<TFormProcLayer>(), nullptr);  // the form's own entry again
   EXPECT_EQ(GetWindowLongPtrA(w, GWL_STYLE), style);
   EXPECT_EQ(GetWindowLongPtrA(w, GWLP_WNDPROC), procedure);
   EXPECT_EQ(Form->Color(), colour);
