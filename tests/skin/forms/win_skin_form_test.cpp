@@ -243,6 +243,27 @@ TEST_F(WinSkinFormTest, WindowIconOpensTheSystemMenuAndADoubleClickCloses) {
   Form->WindowProc = old;
 }
 
+// A maximised window is not dragged by its caption: the press goes on as one on the menu
+// bar, which a window without menu ignores.
+TEST_F(WinSkinFormTest, AMaximisedWindowIsNotDraggedByItsCaption) {
+  ShowSkinned();
+  const HWND w = Form->Handle();
+  ShowWindow(w, SW_MAXIMIZE);
+  SetForegroundWindow(w);
+  Pump();
+  SendMessageA(w, WM_NCACTIVATE, TRUE, 0);
+  ASSERT_EQ(SkinOf(w)->SizeState(), ssMaximized);
+  RECT before{};
+  GetWindowRect(w, &before);
+  EXPECT_EQ(SendMessageA(w, WM_NCLBUTTONDOWN, HTCAPTION, screenPoint(150, 12)), 0);
+  Pump();
+  RECT after{};
+  GetWindowRect(w, &after);
+  EXPECT_EQ(after.left, before.left);
+  EXPECT_EQ(after.top, before.top);
+  EXPECT_TRUE(IsZoomed(w));
+}
+
 TEST_F(WinSkinFormTest, SystemMenuItemsAndTheirStates) {
   ShowSkinned();
   TWinSkinForm* skin = SkinOf(Form->Handle());
