@@ -8,6 +8,8 @@
 #include "app/main_form.h"
 #include "framework/application.h"
 #include "framework/win_string.h"
+#include "skin/data/skin_manager_link.h"
+#include "skin/forms/skin_manager.h"
 
 using namespace velmora;
 
@@ -29,6 +31,8 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   CoInitialize(nullptr);  // the folder chooser is a shell dialog
   Application.SetTitle(Title);
 
+  // The skin data component of the main form makes the skin manager when it loads.
+  UseSkinManager();
   std::unique_ptr<TForm1> form;
   try {
     form = std::make_unique<TForm1>(ModuleFileName());
@@ -36,5 +40,8 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     Application.HandleException();
     return 1;
   }
-  return Application.Run(*form);
+  const int code = Application.Run(*form);
+  form.reset();
+  FreeSkinManager();
+  return code;
 }

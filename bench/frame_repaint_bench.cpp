@@ -1,0 +1,97 @@
+// Cost of the main window's frame: the program's main window painted by the system
+// (no skin manager) against the same window skinned with our default skin, both in one
+// run: a frame repaint (WM_NCPAINT) and a resize (SetWindowPos to a new size, which also
+// rebuilds the skinned window's region). Ratios are skinned over unskinned.
+//   frame_repaint_bench [repaints, default 500] [resizes, default 100]
+#include <windows.h>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+#include <string>
+
+#include "app/main_form.h"
+#include "skin/data/skin_manager_link.h"
+#include "skin/forms/skin_manager.h"
+#include "skin/forms/win_skin_form.h"
+
+using namespace velmora;
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+void pump() {
+  MSG msg;
+  while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    TranslateMessage(&msg);
+    DispatchMessageA(&msg);
+  }
+}
+
+void settle(int milliseconds) {
+  const auto end = Clock::now() + std::chrono::milliseconds(milliseconds);
+  while (Clock::now() < end) {
+    pump();
+    Sleep(10);
+  }
+}
+
+std::string scratchPath() {
+  char folder[MAX_PATH] = {};
+  GetTempPathA(MAX_PATH, folder);
+  return std::string(folder) + "velmora-bench.exe";
+}
+
+struct Figures {
+  double RepaintMicros = 0, ResizeMicros = 0;
+};
+
+Figures measure(bool skinned, int repaints, int resizes) {
+  auto form = std::make_unique<TForm1>(scratchPath());
+  form->Show();
+  settle(600);
+  const HWND window = form->Handle();
+  if (skinned) {
+    auto* manager = dynamic_cast<TSkinManage*>(SkinManager());
+    TWinSkinForm* skin = manager ? manager->FindForm(window) : nullptr;
+    if (!skin || skin->SkinState() != fssSkinned) {
+      std::printf("the main window was not skinned\n");
+      std::exit(1);
+    }
+  }
+  Figures f;
+  auto start = Clock::now();
+  for (int i = 0; i < repaints; ++i) SendMessageA(window, WM_NCPAINT, 1, 0);
+  GdiFlush();
+  f.RepaintMicros = std::chrono::duration<double, std::micro>(Clock::now() - start).count() / repaints;
+  RECT r{};
+  GetWindowRect(window, &r);
+  const int width = r.right - r.left, height = r.bottom - r.top;
+  start = Clock::now();
+  for (int i = 0; i < resizes; ++i)
+    SetWindowPos(window, nullptr, 0, 0, width + 1 + i % 40, height + 1 + i % 30,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  GdiFlush();
+  f.ResizeMicros = std::chrono::duration<double, std::micro>(Clock::now() - start).count() / resizes;
+  form.reset();
+  settle(100);
+  return f;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const int repaints = argc > 1 ? std::max(1, std::atoi(argv[1])) : 500;
+  const int resizes = argc > 2 ? std::max(1, std::atoi(argv[2])) : 100;
+  const Figures plain = measure(false, repaints, resizes);
+  UseSkinManager();
+  const Figures skinned = measure(true, repaints, resizes);
+  FreeSkinManager();
+  std::printf("main window frame repaint: system %.1f us, skinned %.1f us, ratio %.2f\n", plain.RepaintMicros,
+              skinned.RepaintMicros, skinned.RepaintMicros / plain.RepaintMicros);
+  std::printf("main window resize: system %.1f us, skinned %.1f us, ratio %.2f\n", plain.ResizeMicros,
+              skinned.ResizeMicros, skinned.ResizeMicros / plain.ResizeMicros);
+  return 0;
+}

@@ -1,0 +1,218 @@
+// TWinSkinForm: the skinning of one top-level window. It puts a layer in front of the
+// window's procedure, sizes the frame from the skin's border bitmaps, paints borders,
+// title, caption text and caption buttons itself, cuts the window region along the
+// borders' magenta pixels, answers hit tests, and shows the system menu. Only the skin
+// manager makes them.
+#pragma once
+
+#include <windows.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "framework/bitmap.h"
+#include "framework/component.h"
+#include "framework/control.h"
+#include "framework/gdi_object.h"
+#include "framework/window_subclass.h"
+#include "skin/forms/frame_rules.h"
+#include "skin/forms/nc_objects.h"
+
+namespace velmora {
+
+class TForm;
+class TSkinData;
+class TSkinManage;
+
+// The form skin's states.
+enum TFormSkinState {
+  fssCreated = 0,
+  fssSkinned = 1,
+  fssReapplying = 3,
+  fssDetaching = 4,
+  fssResizing = 5,
+  fssDestroyed = 6,
+};
+
+// The form kinds.
+enum TFormKind { fkOrdinary = 0, fkMDIMain = 1, fkMDIChild = 2 };
+
+// One item of the skinned system menu.
+struct TSystemMenuItem {
+  std::string Text;  // "-" for a separator
+  UINT Command = 0;
+  int Glyph = -1;  // restore 0, maximise 1, minimise 2, close 3
+  bool Enabled = true;
+  bool Checked = false;
+};
+// The skinned system menu mirroring the window's own menu's items (text, id, state).
+struct TSystemMenuSource {
+  std::string Text;
+  UINT Command = 0;
+  UINT State = 0;  // MFS_* bits
+};
+std::vector<TSystemMenuItem> BuildSystemMenuItems(const std::vector<TSystemMenuSource>& items, int sizeState,
+                                                  unsigned icons);
+
+// The form skin's place in a framework form's message entry. Whoever replaces the entry
+// after us keeps this link; once the form skin lets go it only passes messages on.
+struct TFormProcLink {
+  TWndMethod Old;
+  TWinSkinForm* Owner = nullptr;
+};
+struct TFormProcLayer {
+  std::shared_ptr<TFormProcLink> Link;
+  void operator()(TMessage& message) const;
+};
+
+class TWinSkinForm : public TComponent {
+ public:
+  TWinSkinForm(TSkinManage* manager, HWND window, HMODULE module, std::string className);
+  ~TWinSkinForm() override;
+
+  void AttachForm(TSkinData* data, TForm* form);
+  void AttachWindow(TSkinData* data);
+  // Gives the window back as it was before skinning. `detaching`: the window is going
+  // away or the skin data is; nothing is resized or recoloured.
+  void Unskin(bool detaching = false);
+
+  void LoadFrameMetrics();
+  void FreeButtons();
+  void PaintFrame(HDC dc = nullptr);
+  void SetRegion();
+  void RemoveRegion();
+  void ResizeForSkin(bool keepClient);
+  void DrawCaption(HDC dc, const RECT& titleRect);
+  void SkinChanged();
+
+  // Caption buttons.
+  void LayoutButtons();
+  void PaintButtons(HDC dc);
+  bool IsVisible(TWinSysButton& button);
+  TNCObject* FindObject(POINT windowPoint) const;
+  void ExecuteAction(int x, int y);
+  void ShowSysMenu(POINT screenPoint);
+  std::vector<TSystemMenuItem> SystemMenuItems() const;
+
+  TNCObject* HotObject() const { return FHotObject; }
+  void SetHotObject(TNCObject* object) { FHotObject = object; }
+
+  HWND Handle() const { return FHandle; }
+  TForm* Form() const { return FForm; }
+  TSkinData* SkinData() const { return FSkinData; }
+  int SkinState() const { return FSkinState; }
+  void SetSkinState(int state) { FSkinState = state; }
+  bool SkinFrame() const { return FSkinFrame; }
+  const TFrameMetrics& Metrics() const { return FMetrics; }
+  int BorderKind() const { return FBorderKind; }
+  unsigned BorderIcons() const { return FBorderIcons; }
+  int SizeState() const { return FSizeState; }
+  int FormKind() const { return FFormKind; }
+  bool IsActive() const { return FActive; }
+  const RECT& CaptionRect() const { return FCaptionRect; }
+  const std::vector<std::unique_ptr<TWinSysButton>>& SysButtons() const { return FSysButtons; }
+  // Messages of this window being handled by this object right now.
+  int Nesting() const { return FNesting; }
+  bool HasRegion() const { return FHasRegion; }
+  SIZE RegionSize() const { return {FRegionWidth, FRegionHeight}; }
+  const std::string& WindowClass() const { return FWindowClass; }
+  // The window's icon drawn by the icon button.
+  HICON Icon() const { return FIcon; }
+
+  // The hover timer's id on the window.
+  static constexpr UINT_PTR HoverTimerId = 0x5346;
+
+ protected:
+  void Notification(TComponent* component, TOperation operation) override;
+
+ private:
+  void attach(TSkinData* data);
+  LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam, const TSubclassNext& next);
+  bool stageA(UINT msg, WPARAM wParam, LPARAM lParam, const TSubclassNext& next, LRESULT& result);
+  bool stageB(UINT msg, WPARAM wParam, LPARAM lParam, const TSubclassNext& next, LRESULT& result);
+  bool stageC(UINT msg, WPARAM wParam, LPARAM lParam, const TSubclassNext& next, LRESULT& result);
+  bool sysCommand(WPARAM wParam, LPARAM lParam, const TSubclassNext& next, LRESULT& result);
+  bool mouseMessage(UINT msg, WPARAM wParam, LPARAM lParam, const TSubclassNext& next, LRESULT& result);
+  friend struct TFormProcLayer;
+  void FormWndProc(TMessage& message);
+  void skinInit();
+  void hoverTimer();
+  void startTimer(bool on);
+  void removeSystemMenuStyle();
+  void restoreSystemMenuStyle();
+  void readIcon();
+  void refreshSizeState();
+  LRESULT ncCalcSize(WPARAM wParam, LPARAM lParam, const TSubclassNext& next);
+  LRESULT ncHitTest(WPARAM wParam, LPARAM lParam, const TSubclassNext& next);
+  void paintSide(HDC dc, const RECT& piece, int side);
+  void paintTitle(HDC dc, int width, int height);
+ public:
+  // Repaints the title bar alone (a caption button changed its state).
+  void PaintTitleBar();
+ private:
+  void paintLater();
+  POINT toWindow(LPARAM screenPoint) const;
+  TButtonContext buttonContext() const;
+  std::wstring windowText() const;
+  void maximizeOrRestore();
+  void minimizeOrRestore();
+  void trackSystemMenu(POINT screenPoint);
+  void subclassMDIClient();
+  LRESULT clientProc(UINT msg, WPARAM wParam, LPARAM lParam, const TSubclassNext& next);
+
+  TSkinManage* FManager;
+  std::shared_ptr<TFormProcLink> FFormLink;  // the form's entry before ours
+  TWindowSubclass FSubclass;
+  TWindowSubclass FClientProc;  // the MDI client of an MDI main form
+  HWND FMDIClientWnd = nullptr;
+  bool FSavedMenuUpdate = true;
+  bool FUnicode = false;
+  GdiFont FCaptionFont;
+  bool FInitialized = false;
+  bool FTimerOn = false;
+  std::wstring FTextSuffix = L"  ", FTextPrefix = L" ";
+  std::string FWindowClass;
+  bool FSkinFrame = false;
+  UINT FDblClickTime = 0;
+  DWORD FLastRightClick = 0;
+  bool FHadRightClick = false;
+  HWND FOwnerWnd = nullptr;
+  HICON FIcon = nullptr;
+  int FIconSize = 16;
+  TFrameMetrics FMetrics;
+  RECT FWindowRect{};
+  RECT FCaptionRect{};
+  int FSysFrameW = 0, FSysFrameH = 0;
+  bool FRightToLeft = false;
+  bool FSizeable = false;
+  bool FDialogBox = false;
+  bool FChildStyle = false;
+  HMENU FMenu = nullptr, FSystemMenu = nullptr;
+  HMENU FSysMenuPopup = nullptr;  // the skinned system menu while it is open
+  COLORREF FSavedColor = 0;
+  DWORD FStyle = 0, FExStyle = 0;
+  int FRightSpace = 0;
+  TNCObject* FHotObject = nullptr;
+  TNCObject* FPressedObject = nullptr;
+  bool FHasRegion = false;
+  TForm* FForm = nullptr;
+  HWND FHandle;
+  TSkinData* FSkinData = nullptr;
+  std::vector<std::unique_ptr<TWinSysButton>> FSysButtons;
+  TBitmap FIconBitmap, FTitleBitmap;
+  int FWidth = 0, FHeight = 0, FRegionWidth = 0, FRegionHeight = 0;
+  bool FActive = true;
+  int FFormKind = fkOrdinary;
+  int FBorderKind = bkSingle;
+  unsigned FBorderIcons = 0;
+  int FSizeState = ssNormal;
+  int FSkinState = fssCreated;
+  HMODULE FModule;
+  bool FAttached = false;
+  bool FFramePending = false;  // a frame asked for while painting was not yet allowed
+  bool FSystemMenuStyleRemoved = false;
+  int FNesting = 0;
+};
+
+}  // namespace velmora
