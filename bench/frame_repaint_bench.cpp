@@ -1,7 +1,7 @@
-// Cost of the main window's frame: the program's main window painted by the system
-// (no skin manager) against the same window skinned with our default skin, both in one
-// run: a frame repaint (WM_NCPAINT) and a resize (SetWindowPos to a new size, which also
-// rebuilds the skinned window's region). Ratios are skinned over unskinned.
+// Cost of a skinned frame: the program's main window and the gallery window painted by
+// the system (no skin manager) against the same windows skinned with our default skin,
+// all in one run: a frame repaint (WM_NCPAINT) and a resize (SetWindowPos to a new size,
+// which also rebuilds the skinned window's region). Ratios are skinned over unskinned.
 //   frame_repaint_bench [repaints, default 500] [resizes, default 100]
 #include <windows.h>
 
@@ -12,6 +12,7 @@
 #include <string>
 
 #include "app/main_form.h"
+#include "gallery/gallery_form.h"
 #include "skin/data/skin_manager_link.h"
 #include "skin/forms/skin_manager.h"
 #include "skin/forms/win_skin_form.h"
@@ -48,8 +49,11 @@ struct Figures {
   double RepaintMicros = 0, ResizeMicros = 0;
 };
 
-Figures measure(bool skinned, int repaints, int resizes) {
-  auto form = std::make_unique<TForm1>(scratchPath());
+std::unique_ptr<TForm> makeMainWindow() { return std::make_unique<TForm1>(scratchPath()); }
+std::unique_ptr<TForm> makeGallery() { return std::make_unique<TGalleryForm>(); }
+
+Figures measure(std::unique_ptr<TForm> (*make)(), bool skinned, int repaints, int resizes) {
+  std::unique_ptr<TForm> form = make();
   form->Show();
   settle(600);
   const HWND window = form->Handle();
@@ -57,7 +61,7 @@ Figures measure(bool skinned, int repaints, int resizes) {
     auto* manager = dynamic_cast<TSkinManage*>(SkinManager());
     TWinSkinForm* skin = manager ? manager->FindForm(window) : nullptr;
     if (!skin || skin->SkinState() != fssSkinned) {
-      std::printf("the main window was not skinned\n");
+      std::printf("the window was not skinned\n");
       std::exit(1);
     }
   }
@@ -85,13 +89,19 @@ Figures measure(bool skinned, int repaints, int resizes) {
 int main(int argc, char** argv) {
   const int repaints = argc > 1 ? std::max(1, std::atoi(argv[1])) : 500;
   const int resizes = argc > 2 ? std::max(1, std::atoi(argv[2])) : 100;
-  const Figures plain = measure(false, repaints, resizes);
+  const Figures plain = measure(makeMainWindow, false, repaints, resizes);
+  const Figures plainGallery = measure(makeGallery, false, repaints, resizes);
   UseSkinManager();
-  const Figures skinned = measure(true, repaints, resizes);
+  const Figures skinned = measure(makeMainWindow, true, repaints, resizes);
+  const Figures skinnedGallery = measure(makeGallery, true, repaints, resizes);
   FreeSkinManager();
-  std::printf("main window frame repaint: system %.1f us, skinned %.1f us, ratio %.2f\n", plain.RepaintMicros,
-              skinned.RepaintMicros, skinned.RepaintMicros / plain.RepaintMicros);
-  std::printf("main window resize: system %.1f us, skinned %.1f us, ratio %.2f\n", plain.ResizeMicros,
-              skinned.ResizeMicros, skinned.ResizeMicros / plain.ResizeMicros);
+  auto report = [](const char* what, const Figures& system, const Figures& skin) {
+    std::printf("%s frame repaint: system %.1f us, skinned %.1f us, ratio %.2f\n", what, system.RepaintMicros,
+                skin.RepaintMicros, skin.RepaintMicros / system.RepaintMicros);
+    std::printf("%s resize: system %.1f us, skinned %.1f us, ratio %.2f\n", what, system.ResizeMicros,
+                skin.ResizeMicros, skin.ResizeMicros / system.ResizeMicros);
+  };
+  report("main window", plain, skinned);
+  report("gallery", plainGallery, skinnedGallery);
   return 0;
 }

@@ -11,12 +11,19 @@ export WINEPREFIX="${WINEPREFIX:-$VELMORA_ROOT/build/windows/wine-prefix}"
 # Gives DISPLAY a value: the caller's display, or the project's own Xvfb (started once,
 # kept running; its number is remembered beside the prefixes).
 velmora_ensure_display() {
-  if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then return 0; fi
-  local state="$VELMORA_ROOT/build/xvfb.display" n
-  if [ -f "$state" ]; then
-    n=$(cat "$state")
-    if DISPLAY=":$n" xdpyinfo >/dev/null 2>&1; then export DISPLAY=":$n"; return 0; fi
-  fi
+  local state="$VELMORA_ROOT/build/xvfb.display" n attempt
+  # A busy server may be slow to answer: ask a few times before starting another.
+  for attempt in 1 2 3; do
+    if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then return 0; fi
+    if [ -f "$state" ]; then
+      n=$(cat "$state")
+      if DISPLAY=":$n" xdpyinfo >/dev/null 2>&1; then export DISPLAY=":$n"; return 0; fi
+      [ -e "/tmp/.X$n-lock" ] || break  # that server is gone
+    else
+      break
+    fi
+    sleep 0.5
+  done
   mkdir -p "$VELMORA_ROOT/build"
   for n in $(seq 91 120); do
     [ -e "/tmp/.X$n-lock" ] && continue

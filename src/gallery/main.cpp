@@ -11,6 +11,8 @@
 #include "framework/application.h"
 #include "framework/win_string.h"
 #include "gallery/gallery_form.h"
+#include "skin/data/skin_manager_link.h"
+#include "skin/forms/skin_manager.h"
 
 using namespace velmora;
 
@@ -45,6 +47,8 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     MessageBoxA(nullptr, "usage: velmora-gallery.exe [--skin PACKAGE]", Title, MB_OK | MB_ICONSTOP);
     return 2;
   }
+  // Every window of the gallery wears the skin: the manager is there before the form loads.
+  UseSkinManager();
   std::unique_ptr<TGalleryForm> form;
   try {
     form = std::make_unique<TGalleryForm>();
@@ -59,5 +63,8 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     Application.HandleException();
     return 1;
   }
-  return Application.Run(*form);
+  const int result = Application.Run(*form);
+  form.reset();
+  FreeSkinManager();
+  return result;
 }

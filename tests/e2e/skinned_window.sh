@@ -2,8 +2,8 @@
 # The main window wears the skin's frame: its corners are cut away (the desktop shows
 # through), the title is drawn in the skin's colour, the caption's minimise button hides
 # it to the tray and "显示界面" brings it back skinned, dragging the caption moves it,
-# the message box "保存成功!" wears the frame and closes with Enter, and the caption's
-# close button ends the program.
+# the message boxes ("保存成功!", the about box, an error) wear the frame and close with
+# Enter, and the caption's close button ends the program.
 . "$(dirname "$0")/lib.sh"
 setup_instance skinned_window
 
@@ -36,8 +36,8 @@ read -r nx ny _ _ <<<"$(rect_of "$(probe find "$TITLE" 5)")"
 check "dragged by the caption" "40 40" "$((nx - x)) $((ny - y))"
 x=$nx y=$ny
 
-# The caption's minimise button (the skin places it 89 pixels from the right edge).
-click_at $((x + w - 89 + 14)) $((y + 15))
+# The caption's minimise button (the skin places it 83 pixels from the right edge).
+click_at $((x + w - 83 + 13)) $((y + 15))
 wait_for 10 bash -c "[ \"\$(wine '$PROBE' find '$TITLE' 0 2>/dev/null | tr -d '\r')\" = 'not found: window' ]" || true
 check "minimise button hides it to the tray" "not found: window" "$(probe find "$TITLE" 1)"
 click_at $(tray_icon_centre) 3
@@ -49,30 +49,45 @@ sleep 1
 shot
 check "shown again with its corners cut" "$(pixel $((x - 3)) $((y + h / 2)))" "$(pixel "$x" "$y")"
 
-# "修改设置" then "保存设置" saves and says so in a message box that wears the frame.
-click_control "修改设置"
-click_control "保存设置"
-box=""
-wait_for 10 bash -c "wine '$PROBE' windows 2>/dev/null | grep -q '^#32770'" || true
-box=$(probe windows | awk '$1 == "#32770" { print $(NF-3), $(NF-2), $(NF-1), $NF; exit }')
-check "saved message shown" "yes" "$([ -n "$box" ] && echo yes || echo no)"
-if [ -n "$box" ]; then
+# A message box of the program wears the frame and closes with Enter.
+check_skinned_box() {  # check_skinned_box WHAT
+  local box=""
+  wait_for 10 bash -c "wine '$PROBE' windows 2>/dev/null | grep -q '^#32770'" || true
+  box=$(probe windows | awk '$1 == "#32770" { print $(NF-3), $(NF-2), $(NF-1), $NF; exit }')
+  check "$1 shown" "yes" "$([ -n "$box" ] && echo yes || echo no)"
+  [ -n "$box" ] || return 0
   read -r bx by bw bh <<<"$box"
   sleep 1
   shot
   # Its top-right corner (wider than the main window, over the desktop) shows what lies
   # behind it, as the pixel just right of it does.
-  check "message box corner cut away" "$(pixel $((bx + bw + 1)) "$by")" "$(pixel $((bx + bw - 1)) "$by")"
-  check "message box frame drawn" "different" \
+  check "$1: corner cut away" "$(pixel $((bx + bw + 1)) "$by")" "$(pixel $((bx + bw - 1)) "$by")"
+  check "$1: frame drawn" "different" \
     "$([ "$(pixel $((bx + bw / 2)) $((by + 2)))" != "$(pixel $((bx + bw / 2)) $((by - 2)))" ] && echo different || echo same)"
   keys Return
   wait_for 10 bash -c "! wine '$PROBE' windows 2>/dev/null | grep -q '^#32770'" || true
-  check "message box closes with Enter" "" "$(probe windows | awk '$1 == "#32770"')"
-fi
+  check "$1 closes with Enter" "" "$(probe windows | awk '$1 == "#32770"')"
+}
+
+# "修改设置" then "保存设置" saves and says so.
+click_control "修改设置"
+click_control "保存设置"
+check_skinned_box "the saved message"
+
+# The about box, from the tray menu's third item.
+click_at $(tray_icon_centre) 3
+sleep 1
+keys Down Down Down Return
+check_skinned_box "the about box"
+
+# An error: "立即备份" without exp beside the program or on the path.
+rm -f "$INSTANCE/exp.exe"
+click_control "立即备份"
+check_skinned_box "the error box"
 
 # The caption's close button ends the program.
 read -r x y w h <<<"$(rect_of "$(probe find "$TITLE" 5)")"
-click_at $((x + w - 33 + 14)) $((y + 15))
+click_at $((x + w - 31 + 13)) $((y + 15))
 wait_for 15 bash -c "! kill -0 $PROGRAM_PID 2>/dev/null" || true
 check "close button ends the process" "ended" "$(kill -0 $PROGRAM_PID 2>/dev/null && echo running || echo ended)"
 finish

@@ -98,9 +98,12 @@ void AddCaptionText(TSkinBuilder& skin) {
       .Key(s, "TXTBackRight", 9)
       .Key(s, "Textbackground", 1)
       .Key(s, "TextAlignment", 0)
-      .Key(s, "TextShift", 30)
+      // The caption starts 3 pixels after the system menu icon (8 + 16) and may run up
+      // to the minimise button (83 from the right edge): a narrow window such as the
+      // backup program's (193 pixels) still shows a four-character title whole.
+      .Key(s, "TextShift", 27)
       .Key(s, "TextShiftVert", 0)
-      .Key(s, "TextRightClip", 96);
+      .Key(s, "TextRightClip", 83);
   auto rgb = [&](const std::string& name, TColor c) {
     skin.Key(s, name + "R", RedOf(c)).Key(s, name + "G", GreenOf(c)).Key(s, name + "B", BlueOf(c));
   };
@@ -110,7 +113,7 @@ void AddCaptionText(TSkinBuilder& skin) {
 
 namespace {
 
-constexpr int CaptionButtonWidth = 28, CaptionButtonHeight = 20;
+constexpr int CaptionButtonWidth = 26, CaptionButtonHeight = 20;
 
 using TGlyphShape = TShape (*)(double cx, double cy, double size, double width);
 
@@ -167,11 +170,11 @@ void AddCaptionButtons(TSkinBuilder& skin) {
   // has a minimise or maximise box (and, as the first condition, a system menu); 10:
   // it has only a help box. The help button takes the maximise button's place.
   const TCaptionButton buttons[] = {
-      {"ButtonClose", "caption_close.bmp", art::CloseGlyph, 0, 33, 0, 0},
-      {"ButtonMaximize", "caption_maximize.bmp", art::MaximizeGlyph, 1, 61, 2, 6},
-      {"ButtonRestore", "caption_restore.bmp", art::RestoreGlyph, 1, 61, 1, 6},
-      {"ButtonMinimize", "caption_minimize.bmp", art::MinimizeGlyph, 2, 89, 6, 0},
-      {"ButtonHelp", "caption_help.bmp", art::HelpGlyph, 4, 61, 10, 0},
+      {"ButtonClose", "caption_close.bmp", art::CloseGlyph, 0, 31, 0, 0},
+      {"ButtonMaximize", "caption_maximize.bmp", art::MaximizeGlyph, 1, 57, 2, 6},
+      {"ButtonRestore", "caption_restore.bmp", art::RestoreGlyph, 1, 57, 1, 6},
+      {"ButtonMinimize", "caption_minimize.bmp", art::MinimizeGlyph, 2, 83, 6, 0},
+      {"ButtonHelp", "caption_help.bmp", art::HelpGlyph, 4, 57, 10, 0},
   };
   skin.Note("ButtonClose", "Caption buttons: 4 frames (normal, pressed, hot, inactive or disabled).");
   for (const TCaptionButton& b : buttons) {

@@ -88,6 +88,11 @@ bool TSkinButton::BeforeMessage(TMessage& message) {
 }
 
 void TSkinButton::click() {
+  // The click may hide or close the window: a leave notice still asked for would stay
+  // pending for a hidden window, and under Wine that keeps a menu opened afterwards (the
+  // tray menu) from taking the keyboard. The hover ends with the click.
+  SkinCancelMouseLeave(FHandle);
+  HotState = false;
   if (FControl) {
     FControl->Click();
     return;

@@ -83,6 +83,15 @@ void SkinTrackMouseLeave(HWND window) {
   user32().TrackMouseEvent(&track);
 }
 
+void SkinCancelMouseLeave(HWND window) {
+  if (!user32().TrackMouseEvent) return;
+  TRACKMOUSEEVENT track{};
+  track.cbSize = sizeof track;
+  track.dwFlags = TME_LEAVE | TME_CANCEL;
+  track.hwndTrack = window;
+  user32().TrackMouseEvent(&track);
+}
+
 bool SkinGetComboBoxInfo(HWND window, COMBOBOXINFO& info) {
   if (!user32().GetComboBoxInfo) return false;
   info.cbSize = sizeof info;

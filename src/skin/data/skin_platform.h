@@ -28,6 +28,8 @@ bool HasDisableProcessWindowsGhosting();
 bool SkinGetScrollBarInfo(HWND window, LONG objectId, SCROLLBARINFO& info);
 // Asks for WM_MOUSELEAVE when the call exists; nothing otherwise.
 void SkinTrackMouseLeave(HWND window);
+// Takes such a request back.
+void SkinCancelMouseLeave(HWND window);
 bool SkinGetComboBoxInfo(HWND window, COMBOBOXINFO& info);
 void SkinDisableProcessWindowsGhosting();
 

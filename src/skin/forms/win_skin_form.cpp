@@ -300,7 +300,7 @@ void TWinSkinForm::skinInit() {
   GetClientRect(FHandle, &client);
   FSysFrameW = (window.right - window.left) - client.right;
   FSysFrameH = (window.bottom - window.top) - client.bottom;
-  // The controls' painters come with the control skinning.
+  skinControls();
   if (FSkinState == fssCreated && FSkinFrame) {
     refreshSizeState();
     if (FFormKind == fkMDIChild) {
@@ -579,6 +579,7 @@ void TWinSkinForm::Unskin(bool detaching) {
     FFormLink->Owner = nullptr;
     FFormLink.reset();
   }
+  freePainters();
   FSubclass.Detach();
   FClientProc.Detach();
   if (FForm && !detaching) FForm->SetColor(FSavedColor);
@@ -598,7 +599,32 @@ void TWinSkinForm::Unskin(bool detaching) {
   }
 }
 
+void TWinSkinForm::skinControls() {
+  if (!FSkinData) return;
+  if (!FDispatch) FDispatch = std::make_unique<TControlDispatch>(this, *FSkinData, FPainters);
+  if (FForm) {
+    FDispatch->SkinFormControls(*FForm);
+  } else if (FWindowClass == "#32770") {
+    FDispatch->SkinWindow(FHandle);  // the dialog's background and its children
+  } else {
+    FDispatch->SkinChildWindows(FHandle);
+  }
+}
+
+void TWinSkinForm::freePainters() {
+  // Each painter takes itself out of the list when freed; a control's painter gives the
+  // control its own message entry back.
+  while (!FPainters.Painters().empty()) {
+    TSkinControl* painter = FPainters.Painters().back();
+    if (painter->Status() != psWindowDestroyed) painter->Unskin();
+    FPainters.Remove(painter);
+    delete painter;
+  }
+  FDispatch.reset();
+}
+
 void TWinSkinForm::SkinChanged() {
+  for (TSkinControl* painter : std::vector<TSkinControl*>(FPainters.Painters())) painter->SkinChanged();
   if (FForm) FForm->SetColor(ResolveColor(FSkinData->Colors.Colors[scButtonFace]));
   const int previous = FSkinState;
   FSkinState = fssReapplying;

@@ -16,6 +16,7 @@
 #include "framework/control.h"
 #include "framework/gdi_object.h"
 #include "framework/window_subclass.h"
+#include "skin/forms/control_dispatch.h"
 #include "skin/forms/frame_rules.h"
 #include "skin/forms/nc_objects.h"
 
@@ -120,6 +121,9 @@ class TWinSkinForm : public TComponent {
   // The window's icon drawn by the icon button.
   HICON Icon() const { return FIcon; }
 
+  // The painters of the window's controls.
+  const TSkinPainterList& Painters() const { return FPainters; }
+
   // The hover timer's id on the window.
   static constexpr UINT_PTR HoverTimerId = 0x5346;
 
@@ -137,6 +141,9 @@ class TWinSkinForm : public TComponent {
   friend struct TFormProcLayer;
   void FormWndProc(TMessage& message);
   void skinInit();
+  // Gives the window's controls their painters; frees them again.
+  void skinControls();
+  void freePainters();
   void hoverTimer();
   void startTimer(bool on);
   void removeSystemMenuStyle();
@@ -213,6 +220,8 @@ class TWinSkinForm : public TComponent {
   bool FFramePending = false;  // a frame asked for while painting was not yet allowed
   bool FSystemMenuStyleRemoved = false;
   int FNesting = 0;
+  TSkinPainterList FPainters;
+  std::unique_ptr<TControlDispatch> FDispatch;
 };
 
 }  // namespace velmora
