@@ -2,6 +2,7 @@
 #include "skin/controls/check_painters.h"
 
 #include <algorithm>
+#include <vector>
 
 #include "framework/font.h"
 #include "framework/win_control.h"
@@ -228,10 +229,18 @@ void TSkinGroupBox::DrawSkin(HDC dc, const RECT& rect) {
     SkinDrawText(dc, FCaption, text, AddReadingOrder(DT_RIGHT | DT_EXPANDTABS));
   }
   // Its own painting was suppressed: the window-less children are painted here.
+  // Each through its own message entry (a painter may stand there), the DC's origin at
+  // its top-left corner, as its parent would paint it.
   if (FControl && BackgroundMode == 1)
     if (auto* container = dynamic_cast<TWinControl*>(FControl))
-      for (TControl* child : container->Controls())
-        if (!child->IsWindowed() && child->Visible()) child->PaintOn(dc);
+      for (TControl* child : std::vector<TControl*>(container->Controls())) {
+        if (child->IsWindowed() || !child->Visible()) continue;
+        SavedDC one(dc);
+        const RECT r = child->BoundsRect();
+        IntersectClipRect(dc, r.left, r.top, r.right, r.bottom);
+        OffsetViewportOrgEx(dc, r.left, r.top, nullptr);
+        child->Perform(WM_PAINT, reinterpret_cast<WPARAM>(dc), 0);
+      }
 }
 
 // ---- containers ----------------------------------------------------------------------
