@@ -188,6 +188,7 @@ void TSkinButton::DrawSkin(HDC dc, const RECT& rect) {
   const int width = rect.right - rect.left, height = rect.bottom - rect.top;
   if (width <= 0 || height <= 0) return;
   if (FBuffer.Width() != width || FBuffer.Height() != height) FBuffer.SetSize(width, height);
+  // The face is composed off-screen and copied in one piece.
   MemoryDC buffer;
   SelectScope bitmap(buffer, FBuffer.Handle());
   const RECT local{0, 0, width, height};
@@ -196,10 +197,14 @@ void TSkinButton::DrawSkin(HDC dc, const RECT& rect) {
   else
     FillSkinColor(buffer, local);
   DrawSkinFrame(buffer, local, std::max(buttons->Frame, 1), face, *buttons);
+  drawContent(buffer, local, face);
+  BitBlt(dc, rect.left, rect.top, width, height, buffer, 0, 0, SRCCOPY);
+}
+
+void TSkinButton::drawContent(HDC buffer, const RECT& local, int face) {
   SelectScope font(buffer, captionFont());
   SetTextColor(buffer, textColor(face));
   drawCaption(buffer, local, DT_CENTER);
-  BitBlt(dc, rect.left, rect.top, width, height, buffer, 0, 0, SRCCOPY);
 }
 
 // ---- glyph buttons ---------------------------------------------------------------------
@@ -237,24 +242,8 @@ void TSkinBitButton::drawGlyph(const TBitmap& glyph, int numGlyphs, int face, in
       if (const COLORREF pixel = glyph.Pixel(left + gx, gy); pixel != transparent) put(x + gx, y + gy, pixel);
 }
 
-void TSkinBitButton::DrawSkin(HDC dc, const RECT& rect) {
-  const TDataSkinButton* buttons = FSkinData ? FSkinData->Records.Buttons.get() : nullptr;
-  if (!buttons || buttons->Map.Empty()) return;
-  readState();
-  const int face = FaceFrame();
-  const int W = rect.right - rect.left, H = rect.bottom - rect.top;
-  if (W <= 0 || H <= 0) return;
-  if (FBuffer.Width() != W || FBuffer.Height() != H) FBuffer.SetSize(W, H);
-  MemoryDC buffer;
-  SelectScope bitmap(buffer, FBuffer.Handle());
-  const RECT local{0, 0, W, H};
-  SelectScope windowFont(buffer, reinterpret_cast<HFONT>(SendMessageA(FHandle, WM_GETFONT, 0, 0)));
-  if (FTransparent && FControl)
-    PaintParentBackground(FHandle, buffer);
-  else
-    FillSkinColor(buffer, local);
-  DrawSkinFrame(buffer, local, std::max(buttons->Frame, 1), face, *buttons);
-
+void TSkinBitButton::drawContent(HDC buffer, const RECT& local, int face) {
+  const int W = local.right, H = local.bottom;
   // The layout, from the control's properties by name.
   const TGlyph* glyph = GetObjProp<TGlyph>(FControl, "Glyph");
   int numGlyphs = GetIntProp(FControl, "NumGlyphs");
@@ -307,8 +296,8 @@ void TSkinBitButton::DrawSkin(HDC dc, const RECT& rect) {
   if (layout == "blglyphright") flags |= DT_RIGHT;
   if (vertical) flags |= DT_CENTER;
 
+  GdiFlush();  // the frame is in the buffer's pixels before the glyph is put there
   if (hasGlyph) drawGlyph(glyph->Bitmap, numGlyphs, face, gx, gy);
-  GdiFlush();
   if (!FCaption.empty()) {
     SetTextColor(buffer, textColor(face));
     SetBkMode(buffer, TRANSPARENT);
@@ -319,7 +308,6 @@ void TSkinBitButton::DrawSkin(HDC dc, const RECT& rect) {
       DrawFocusRect(buffer, &text);
     }
   }
-  BitBlt(dc, rect.left, rect.top, W, H, buffer, 0, 0, SRCCOPY);
 }
 
 // ---- speed buttons --------------------------------------------------------------------
@@ -472,22 +460,9 @@ int TSkinMenuButton::FaceFrame() const {
   return face;
 }
 
-void TSkinMenuButton::DrawSkin(HDC dc, const RECT& rect) {
-  const TDataSkinButton* buttons = FSkinData ? FSkinData->Records.Buttons.get() : nullptr;
-  if (!buttons || buttons->Map.Empty()) return;
-  readState();
-  const int face = FaceFrame();
-  const int width = rect.right - rect.left, height = rect.bottom - rect.top;
-  if (width <= 0 || height <= 0) return;
-  if (FBuffer.Width() != width || FBuffer.Height() != height) FBuffer.SetSize(width, height);
-  MemoryDC buffer;
-  SelectScope bitmap(buffer, FBuffer.Handle());
-  const RECT local{0, 0, width, height};
-  if (FTransparent && FControl)
-    PaintParentBackground(FHandle, buffer);
-  else
-    FillSkinColor(buffer, local);
-  DrawSkinFrame(buffer, local, std::max(buttons->Frame, 1), face, *buttons);
+void TSkinMenuButton::drawContent(HDC buffer, const RECT& local, int face) {
+  const TDataSkinButton* buttons = FSkinData->Records.Buttons.get();
+  const int width = local.right, height = local.bottom;
   SelectScope font(buffer, captionFont());
 
   FCaption = withLineBreaks(FCaption);
@@ -517,7 +492,6 @@ void TSkinMenuButton::DrawSkin(HDC dc, const RECT& rect) {
     InflateRect(&text, 2, 2);
     DrawFocusRect(buffer, &text);
   }
-  BitBlt(dc, rect.left, rect.top, width, height, buffer, 0, 0, SRCCOPY);
 }
 
 }  // namespace velmora

@@ -24,6 +24,8 @@ class TSkinButton : public TSkinControl {
   bool BeforeMessage(TMessage& message) override;
   void AfterMessage(TMessage& message) override;
   void DrawSkin(HDC dc, const RECT& rect) override;
+  // What goes over the face's background and frame in the buffer: the caption here.
+  virtual void drawContent(HDC buffer, const RECT& local, int face);
 
   // Reads enabled, focus and caption from the window and the control.
   void readState();
@@ -47,7 +49,7 @@ class TSkinBitButton : public TSkinButton {
   static int GlyphIndex(int face, int numGlyphs);
 
  protected:
-  void DrawSkin(HDC dc, const RECT& rect) override;
+  void drawContent(HDC buffer, const RECT& local, int face) override;
 
  private:
   void drawGlyph(const TBitmap& glyph, int numGlyphs, int face, int x, int y);
@@ -80,7 +82,7 @@ class TSkinMenuButton : public TSkinButton {
   int FaceFrame() const override;
 
  protected:
-  void DrawSkin(HDC dc, const RECT& rect) override;
+  void drawContent(HDC buffer, const RECT& local, int face) override;
 };
 
 }  // namespace velmora
