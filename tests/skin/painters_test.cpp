@@ -135,6 +135,22 @@ TEST_F(PaintersTest, ClickOnlyFromAPressReleasedOnTheButton) {
   EXPECT_EQ(GetCapture(), nullptr);  // the window never saw the press
 }
 
+TEST_F(PaintersTest, WithoutButtonFacesAButtonKeepsItsOwnLook) {
+  const Bytes package = test::PackSkin("[Colours]\nButtonFace=1,2,3\n", {});
+  Bytes block(4 + package.size());
+  for (int i = 0; i < 4; ++i) block[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(package.size() >> (8 * i));
+  std::copy(package.begin(), package.end(), block.begin() + 4);
+  Skin = std::make_unique<TSkinData>(nullptr);
+  ASSERT_TRUE(Skin->ReadBinaryProperty("SkinStream", block));
+  Form.SetBounds(0, 0, 300, 200);
+  auto& button = add<TButton>(10, 10, 80, 24, "OK");
+  Form.Handle();
+  const TBitmap native = face(button);
+  paint<TSkinButton>(button);
+  const TBitmap painted = face(button);
+  for (auto [x, y] : {std::pair{2, 2}, {40, 12}, {79, 23}}) EXPECT_EQ(painted.Pixel(x, y), native.Pixel(x, y)) << x << "," << y;
+}
+
 TEST_F(PaintersTest, SkinQueryAndSwitchingOff) {
   Form.SetBounds(0, 0, 300, 200);
   auto& skinned = add<TButton>(10, 10, 80, 24, "A");

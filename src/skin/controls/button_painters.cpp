@@ -77,14 +77,21 @@ bool TSkinButton::BeforeMessage(TMessage& message) {
       KillTimer(FHandle, 1);
       return false;
     case WM_PAINT:
+      // A skin without push buttons leaves the button its own look.
+      if (!hasFace()) return true;
       PaintFull(message);
       return false;
     case WM_ERASEBKGND:
+      if (!hasFace()) return true;
       message.Result = 1;
       return false;
     default:
       return TSkinControl::BeforeMessage(message);
   }
+}
+
+bool TSkinButton::hasFace() const {
+  return FSkinData && FSkinData->Records.Buttons && !FSkinData->Records.Buttons->Map.Empty();
 }
 
 void TSkinButton::click() {

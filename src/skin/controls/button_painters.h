@@ -27,6 +27,8 @@ class TSkinButton : public TSkinControl {
   // What goes over the face's background and frame in the buffer: the caption here.
   virtual void drawContent(HDC buffer, const RECT& local, int face);
 
+  // Whether the skin gives push buttons a face.
+  bool hasFace() const;
   // Reads enabled, focus and caption from the window and the control.
   void readState();
   // The caption's font (the control's "Font", or the window's) and text colour.

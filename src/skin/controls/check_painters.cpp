@@ -76,7 +76,9 @@ void TSkinCheckMark::DrawSkin(HDC dc, const RECT& rect) {
   const TBitmap& glyphs = strip();
   const int frames = std::max(stripFrames(), 1);
   if (glyphs.Empty()) {
-    BackgroundMode = 0;  // the control paints itself from now on
+    // The control paints itself from now on, starting at once.
+    if (BackgroundMode != 0 && FHandle) InvalidateRect(FHandle, nullptr, TRUE);
+    BackgroundMode = 0;
     return;
   }
   const int glyphWidth = glyphs.Width() / frames, glyphHeight = glyphs.Height();
@@ -102,8 +104,9 @@ void TSkinCheckMark::DrawSkin(HDC dc, const RECT& rect) {
   {
     MemoryDC cellDC, stripDC;
     SelectScope useCell(cellDC, cell.Handle()), useStrip(stripDC, glyphs.Handle());
-    BitBlt(cellDC, 0, 0, glyphWidth, glyphHeight, stripDC, (std::clamp(frame, 1, frames) - 1) * glyphWidth, 0,
-           SRCCOPY);
+    // A frame beyond a short strip is its first.
+    const int chosen = frame >= 1 && frame <= frames ? frame : 1;
+    BitBlt(cellDC, 0, 0, glyphWidth, glyphHeight, stripDC, (chosen - 1) * glyphWidth, 0, SRCCOPY);
   }
   TransparentCopy(dc, glyph, cell, Magenta);
 

@@ -221,6 +221,14 @@ void TSkinControl::PaintFull(TMessage& message) {
   PAINTSTRUCT ps{};
   const bool began = dc == nullptr;
   if (began) dc = BeginPaint(FHandle, &ps);
+  // The paint is ended on every path.
+  struct TEndPaint {
+    HWND Window;
+    PAINTSTRUCT* Paint;
+    ~TEndPaint() {
+      if (Paint) EndPaint(Window, Paint);
+    }
+  } end{FHandle, began ? &ps : nullptr};
   RECT window{};
   if (GetWindowRect(FHandle, &window)) {
     FWindowRect = window;
@@ -230,7 +238,6 @@ void TSkinControl::PaintFull(TMessage& message) {
     } catch (const std::exception&) {
     }
   }
-  if (began) EndPaint(FHandle, &ps);
   message.Result = 0;
 }
 
