@@ -1,6 +1,8 @@
 // Painter dispatch.
 #include "skin/forms/control_dispatch.h"
 
+#include "skin/forms/dispatch_rules.h"
+
 #include <algorithm>
 #include <cctype>
 
@@ -13,6 +15,7 @@
 #include "skin/controls/edit_painters.h"
 #include "skin/controls/painter_messages.h"
 #include "skin/controls/skin_property.h"
+#include "skin/data/skin_platform.h"
 
 namespace velmora {
 namespace {
@@ -120,99 +123,117 @@ void TControlDispatch::SkinControl(TControl& control, TWinControl* parent) {
   for (const std::string& row : FData.Skin3rd()) {
     const std::string lower = LowerText(row);
     if (lower.rfind(prefix, 0) != 0) continue;
-    applyKind(lower.substr(prefix.size(), 50), control);
+    applyClassMapRow(lower, prefix.size(), control);
     return;
   }
   // 6. Never skinned.
   if (upperClass == "TDBCOMBOBOXEH" || upperClass == "TFRDESIGNERPAGE" || upperClass == "TFRPBOX") return;
   // 7. The built-in rules.
-  applyBuiltIn(control, upperClass);
+  if (const TBuiltInRule* rule = MatchBuiltInRule(control, upperClass, skinOffer())) apply(rule->Painter, control);
 }
 
-void TControlDispatch::applyKind(const std::string& kind, TControl& control) {
-  auto* windowed = dynamic_cast<TWinControl*>(&control);
-  if (kind == "edit" && has(xcEdit)) {
-    if (windowed && TSkinEdit::HasBorder(windowed->Handle())) attach<TSkinEdit>(control);
-  } else if (kind == "radiobutton" && has(xcRadioButton)) {
-    attach<TSkinRadioButton>(control);
-  } else if (kind == "panel" && has(xcPanel)) {
-    SetPropText(&control, "Transparent", "True");
-    attach<TSkinBox>(control, true);
-  } else if (kind == "button" && has(xcButton)) {
-    attach<TSkinButton>(control);
-  } else if (kind == "bitbtn" && has(xcButton)) {
-    attach<TSkinBitButton>(control);
-  } else if (kind == "menubtn" && has(xcButton)) {
+TDispatchSkin TControlDispatch::skinOffer() const {
+  return {FData.SkinControls(), FData.Records.Tabs != nullptr};
+}
+
+void TControlDispatch::applyClassMapRow(const std::string& lowerRow, std::size_t kindStart, TControl& control) {
+  const TClassMapKind* kind = FindClassMapKind(lowerRow.substr(kindStart, 50));
+  if (!kind) return;  // "nil", or a kind this engine does not know
+  const TDispatchSkin offer = skinOffer();
+  if (kind->Member && !InSet(offer.Members, *kind->Member)) return;
+  if (kind->NeedsTabElement && !offer.HasTabElement) return;
+  // A drop-down button of that family gets the menu button's arrow first.
+  if (kind->Painter == TPainterKind::BitButton && lowerRow.rfind("tcxbutton=", 0) == 0 &&
+      GetEnumText(&control, "Kind") == "cxbkDropDownButton")
     attach<TSkinMenuButton>(control);
-  } else if (kind == "speedbutton" && has(xcSpeedButton)) {
-    auto* painter = new TSkinSpeedButton(&control);
-    painter->AttachSpeedButton(&FPainters, &FData);
-  } else if (kind == "container" && windowed) {
-    SkinChildren(*windowed);
-  } else if (kind == "groupbox" && has(xcGroupBox)) {
-    attach<TSkinGroupBox>(control, true);
-  } else if (kind == "radiogroup" && has(xcGroupBox)) {
-    if (windowed && has(xcRadioButton))
-      for (TControl* child : windowed->Controls()) attach<TSkinRadioButton>(*child);
-    attach<TSkinGroupBox>(control, true);
-  } else if (kind == "checkgroup" && has(xcPanel)) {
-    if (windowed && has(xcRadioButton))
-      for (TControl* child : windowed->Controls()) attach<TSkinCheckBox>(*child);
-    if (has(xcGroupBox)) attach<TSkinGroupBox>(control, true);
-  } else if (kind == "checkbox" && has(xcCheckBox)) {
-    attach<TSkinCheckBox>(control);
-  }
-  // Every other kind ("nil", and kinds whose painters come later) leaves the control
-  // as it is; the built-in rules are not tried.
+  apply(kind->Painter, control);
 }
 
-void TControlDispatch::applyBuiltIn(TControl& control, const std::string& upperClass) {
+void TControlDispatch::apply(TPainterKind kind, TControl& control) {
   auto* windowed = dynamic_cast<TWinControl*>(&control);
-  if (is<TCheckBox>(control)) {
-    if (has(xcCheckBox)) attach<TSkinCheckBox>(control);
-    return;
-  }
-  if (is<TGroupBox>(control)) {
-    if (!has(xcPanel)) return;
-    SkinChildren(*windowed);
-    attach<TSkinGroupBox>(control, true);
-    return;
-  }
-  if (is<TRadioButton>(control)) {
-    if (has(xcRadioButton)) attach<TSkinRadioButton>(control);
-    return;
-  }
-  if (is<TBitBtn>(control)) {
-    if (has(xcBitBtn)) attach<TSkinBitButton>(control);
-    return;
-  }
-  if (is<TSpeedButton>(control)) {
-    if (has(xcSpeedButton)) {
+  const std::string lowerClass = LowerText(control.ClassName());
+  switch (kind) {
+    case TPainterKind::Children:
+      if (windowed) SkinChildren(*windowed);
+      break;
+    case TPainterKind::Components:
+      SkinComponents(control);
+      break;
+    case TPainterKind::Button:
+      attach<TSkinButton>(control);
+      break;
+    // This framework's glyph buttons carry no separate image property: the painter reads
+    // their glyph.
+    case TPainterKind::BitButton:
+    case TPainterKind::PngBitButton:
+      attach<TSkinBitButton>(control);
+      break;
+    case TPainterKind::MenuButton:
+      attach<TSkinMenuButton>(control);
+      break;
+    case TPainterKind::SpeedButton:
+    case TPainterKind::PngSpeedButton: {
       auto* painter = new TSkinSpeedButton(&control);
       painter->AttachSpeedButton(&FPainters, &FData);
+      break;
     }
-    return;
+    case TPainterKind::CheckBox:
+      attach<TSkinCheckBox>(control);
+      break;
+    case TPainterKind::RadioButton:
+      attach<TSkinRadioButton>(control);
+      break;
+    // Group boxes and panels take the skin's face colour, so they sit on the skinned
+    // form without a grey patch.
+    case TPainterKind::GroupBox:
+      attach<TSkinGroupBox>(control, true);
+      break;
+    case TPainterKind::ChildrenThenGroupBox:
+      if (windowed) SkinChildren(*windowed);
+      attach<TSkinGroupBox>(control, true);
+      break;
+    case TPainterKind::RadioGroup:
+      // Children of a "TRZ" group want the image painter, which this engine leaves out.
+      if (windowed && has(xcRadioButton) && lowerClass.find("trz") == std::string::npos)
+        for (TControl* child : std::vector<TControl*>(windowed->Controls())) attachIfFree<TSkinRadioButton>(*child);
+      attach<TSkinGroupBox>(control, true);
+      break;
+    case TPainterKind::CheckGroup:
+      if (windowed && has(xcRadioButton) && lowerClass.find("trz") == std::string::npos)
+        for (TControl* child : std::vector<TControl*>(windowed->Controls())) attachIfFree<TSkinCheckBox>(*child);
+      if (has(xcGroupBox)) attach<TSkinGroupBox>(control, true);
+      break;
+    case TPainterKind::TransparentPanel:
+      SetPropText(&control, "Transparent", "True");
+      attach<TSkinBox>(control, true);
+      break;
+    case TPainterKind::ChildrenThenBox:
+      if (windowed) SkinChildren(*windowed);
+      attach<TSkinBox>(control, true);
+      break;
+    case TPainterKind::Navigator:
+      attach<TSkinBox>(control, true);
+      if (windowed) SkinChildren(*windowed);
+      break;
+    case TPainterKind::Edit:
+      if (windowed && TSkinEdit::HasBorder(windowed->Handle())) attach<TSkinEdit>(control);
+      break;
+    case TPainterKind::DcEditPlain:
+      if (windowed) attachWindow<TSkinEdit>(windowed->Handle());
+      break;
+    case TPainterKind::EmbeddedForm:
+      attach<TSkinBox>(control, true);
+      SkinComponents(control);
+      break;
+    default:
+      // Kinds whose painters this engine does not have yet: the control keeps its own look.
+      break;
   }
-  if (is<TPanel>(control)) {
-    if (!has(xcPanel)) return;
-    SkinChildren(*windowed);
-    attach<TSkinBox>(control, true);
-    return;
-  }
-  if (is<TButton>(control)) {
-    if (has(xcButton)) attach<TSkinButton>(control);
-    return;
-  }
-  // Edits with a border (memos keep theirs until the scroll bar painters come).
-  if (is<TCustomEdit>(control) && !is<TMemo>(control)) {
-    if (has(xcEdit) && TSkinEdit::HasBorder(windowed->Handle())) attach<TSkinEdit>(control);
-    return;
-  }
-  // Tab sheets, tab controls, edits, combo boxes, up-downs, lists and bars get their
-  // painters with the controls that come later; until then they keep their own look.
-  (void)upperClass;
-  if (windowed && !is<TForm>(control) && !windowed->Controls().empty() && !is<TCustomEdit>(control))
-    SkinChildren(*windowed);
+}
+
+template <class Painter>
+void TControlDispatch::attachIfFree(TControl& control) {
+  if (!PainterOf(control)) attach<Painter>(control);
 }
 
 void TControlDispatch::SkinChildWindows(HWND window) {
@@ -222,35 +243,45 @@ void TControlDispatch::SkinChildWindows(HWND window) {
 
 void TControlDispatch::SkinWindow(HWND window) {
   if (!window || PainterOf(window)) return;
-  const std::string cls = windowClass(window);
   const LONG_PTR style = GetWindowLongPtrA(window, GWL_STYLE);
-  if (cls == "button") {
-    const LONG_PTR type = style & 0xF;
-    if (type == BS_OWNERDRAW || type == BS_GROUPBOX || (style & 0x80)) return;
-    if ((type == BS_PUSHBUTTON || type == BS_DEFPUSHBUTTON || type == BS_USERBUTTON) && has(xcButton))
+  const TPainterKind kind = WindowPainterKind(windowClass(window), style, GetWindow(window, GW_CHILD) != nullptr, skinOffer());
+  switch (kind) {
+    case TPainterKind::Button:
       attachWindow<TSkinButton>(window);
-    else if ((type == BS_RADIOBUTTON || type == BS_AUTORADIOBUTTON) && has(xcRadioButton))
+      break;
+    case TPainterKind::RadioButton:
       attachWindow<TSkinRadioButton>(window);
-    else if ((type == BS_CHECKBOX || type == BS_AUTOCHECKBOX || type == BS_3STATE || type == BS_AUTO3STATE) &&
-             has(xcCheckBox))
+      break;
+    case TPainterKind::CheckBox:
       attachWindow<TSkinCheckBox>(window);
-  } else if (cls == "#32770") {
-    if (style & WS_TABSTOP) return;  // 0x10000: a dialog used as a control
-    SkinChildWindows(window);
-    attachWindow<TSkinBoxH>(window);
-  } else if (cls == "tpanel") {
-    SkinChildWindows(window);
-  } else if (cls == "tcheckbox") {
-    if (has(xcCheckBox)) attachWindow<TSkinCheckBox>(window);
-  } else if (cls == "tbutton") {
-    if (has(xcButton)) attachWindow<TSkinButton>(window);
-  } else if (cls == "edit") {
-    if (has(xcEdit) && TSkinEdit::HasBorder(window)) attachWindow<TSkinEdit>(window);
-  } else if (cls == "toolbarwindow32") {
-    attachWindow<TSkinBoxH>(window);
+      break;
+    case TPainterKind::Edit:
+      if (TSkinEdit::HasBorder(window)) attachWindow<TSkinEdit>(window);
+      break;
+    case TPainterKind::Dialog:
+      SkinChildWindows(window);
+      attachWindow<TSkinBoxH>(window);
+      break;
+    case TPainterKind::PanelWindow:
+      SkinChildWindows(window);
+      takeButtonFace(window);
+      break;
+    case TPainterKind::SilentPanel:
+      takeButtonFace(window);
+      break;
+    case TPainterKind::BoxH:
+      attachWindow<TSkinBoxH>(window);
+      break;
+    default:
+      // Combo boxes, size grips, tabs and progress bars get their painters with the
+      // controls that come later.
+      break;
   }
-  // Combo boxes, scroll bars, tabs, progress bars and edits get their painters with the
-  // controls that come later.
+}
+
+void TControlDispatch::takeButtonFace(HWND window) {
+  if (auto* control = dynamic_cast<TControl*>(FindControlObject(window)))
+    control->SetColor(FData.Colors.Colors[scButtonFace]);
 }
 
 }  // namespace velmora

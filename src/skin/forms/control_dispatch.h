@@ -13,6 +13,7 @@
 #include "framework/control.h"
 #include "skin/controls/skin_control.h"
 #include "skin/data/skin_data.h"
+#include "skin/forms/dispatch_rules.h"
 
 namespace velmora {
 
@@ -39,11 +40,15 @@ class TControlDispatch {
   TSkinControl* PainterOf(HWND window) const;
 
  private:
-  // A kind of the class map; true when the kind is known (applied or not).
-  void applyKind(const std::string& kind, TControl& control);
-  void applyBuiltIn(TControl& control, const std::string& upperClass);
+  // A class map row "class=kind" matching the control; the kind starts at `kindStart`.
+  void applyClassMapRow(const std::string& lowerRow, std::size_t kindStart, TControl& control);
+  void apply(TPainterKind kind, TControl& control);
+  TDispatchSkin skinOffer() const;
+  void takeButtonFace(HWND window);
   template <class Painter>
   Painter* attach(TControl& control, bool changeColor = false);
+  template <class Painter>
+  void attachIfFree(TControl& control);
   template <class Painter>
   void attachWindow(HWND window);
   bool has(TSkinControlType member) const { return InSet(FData.SkinControls(), member); }
