@@ -154,11 +154,11 @@ HFONT TSkinButton::captionFont() const {
 COLORREF TSkinButton::textColor(int face) const {
   if (face == bfDisabled) return GetSysColor(COLOR_BTNSHADOW);
   const TDataSkinButton& buttons = *FSkinData->Records.Buttons;
-  COLORREF color = FControl ? ColorToRGB(FControl->Font()->Color()) : ResolveColor(FSkinData->Colors.Colors[scButtonText]);
+  COLORREF color = FControl ? ColorToRGB(FControl->Font()->Color()) : ColorToRGB(FSkinData->Colors.Colors[scButtonText]);
   if (buttons.HasNormalColour2) color = buttons.NormalColour2;
   if (face == bfHot && buttons.HasMouseOverColour2) color = buttons.MouseOverColour2;
   if (face == bfPressed && buttons.HasPressedColour2) color = buttons.PressedColour2;
-  return ResolveColor(color);
+  return ColorToRGB(color);
 }
 
 void TSkinButton::drawCaption(HDC dc, const RECT& rect, UINT flags) {
@@ -479,10 +479,10 @@ void TSkinMenuButton::drawContent(HDC buffer, const RECT& local, int face) {
   RECT text{(width - 17 - textWidth) / 2 + 2, (height - textHeight + 1) / 2, 0, 0};
   text.right = text.left + textWidth;
   text.bottom = text.top + textHeight;
-  COLORREF color = FControl ? ColorToRGB(FControl->Font()->Color()) : ResolveColor(FSkinData->Colors.Colors[scButtonText]);
-  if (face == bfNormal && buttons->HasNormalColour2) color = ResolveColor(buttons->NormalColour2);
-  if (face == bfHot && buttons->HasMouseOverColour2) color = ResolveColor(buttons->MouseOverColour2);
-  if (face == bfPressed && buttons->HasPressedColour2) color = ResolveColor(buttons->PressedColour2);
+  COLORREF color = FControl ? ColorToRGB(FControl->Font()->Color()) : ColorToRGB(FSkinData->Colors.Colors[scButtonText]);
+  if (face == bfNormal && buttons->HasNormalColour2) color = ColorToRGB(buttons->NormalColour2);
+  if (face == bfHot && buttons->HasMouseOverColour2) color = ColorToRGB(buttons->MouseOverColour2);
+  if (face == bfPressed && buttons->HasPressedColour2) color = ColorToRGB(buttons->PressedColour2);
   if (face == bfDisabled) color = GetSysColor(COLOR_BTNSHADOW);
   SetTextColor(buffer, color);
   SetBkMode(buffer, TRANSPARENT);

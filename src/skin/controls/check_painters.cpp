@@ -217,7 +217,7 @@ void TSkinGroupBox::DrawSkin(HDC dc, const RECT& rect) {
     InflateRect(&frame, -1, -1);
     FrameRect(dc, &frame, FSkinData->FaceBrush());
   }
-  GdiPen pen(CreatePen(PS_SOLID, 1, ResolveColor(FSkinData->Colors.Colors[scButtonShadow])));
+  GdiPen pen(CreatePen(PS_SOLID, 1, ColorToRGB(FSkinData->Colors.Colors[scButtonShadow])));
   SelectScope usePen(dc, pen);
   SelectScope hollow(dc, GetStockObject(NULL_BRUSH));
   RoundRect(dc, 1, h / 2 - 1, rect.right - 1, rect.bottom - 1, 5, 5);

@@ -27,7 +27,7 @@ bool TSkinEdit::HasBorder(HWND window) {
 void TSkinEdit::DrawSkin(HDC dc, const RECT& rect) {
   if (!HasBorder(FHandle)) return;
   RECT edge = rect;
-  frame(dc, edge, ResolveColor(FSkinData->Colors.Colors[scButtonShadow]));
+  frame(dc, edge, ColorToRGB(FSkinData->Colors.Colors[scButtonShadow]));
   for (int i = 0; i < 2; ++i) {
     InflateRect(&edge, -1, -1);
     frame(dc, edge, 0xFFFFFF);
@@ -41,7 +41,7 @@ void TSkinEdit::drawPrintBorder(HDC dc) {
   const int width = outer.right - outer.left, height = outer.bottom - outer.top;
   if (client.right + 2 >= width || client.bottom + 2 >= height) return;
   RECT edge{0, 0, width, height};
-  frame(dc, edge, ResolveColor(FSkinData->Colors.Colors[scButtonShadow]));
+  frame(dc, edge, ColorToRGB(FSkinData->Colors.Colors[scButtonShadow]));
   InflateRect(&edge, -1, -1);
   FrameRect(dc, &edge, static_cast<HBRUSH>(GetCurrentObject(dc, OBJ_BRUSH)));
 }

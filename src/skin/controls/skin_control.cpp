@@ -200,7 +200,7 @@ void TSkinControl::PaintSkin(HDC dc) {
 }
 
 void TSkinControl::FillColor(HDC dc, const RECT& rect, COLORREF color) {
-  GdiBrush brush(CreateSolidBrush(ResolveColor(color)));
+  GdiBrush brush(CreateSolidBrush(ColorToRGB(color)));
   FillRect(dc, &rect, brush);
 }
 
@@ -301,7 +301,7 @@ void TSkinControl::SendMouseLeave() const {
 }
 
 COLORREF TSkinControl::SkinFaceColor() const {
-  return ResolveColor(FSkinData ? FSkinData->Colors.Colors[scButtonFace] : SystemColorRef(COLOR_BTNFACE));
+  return ColorToRGB(FSkinData ? FSkinData->Colors.Colors[scButtonFace] : SystemColorRef(COLOR_BTNFACE));
 }
 
 }  // namespace velmora

@@ -6,10 +6,6 @@
 
 namespace velmora {
 
-COLORREF ResolveColor(COLORREF color) {
-  return (color & 0x80000000u) ? GetSysColor(static_cast<int>(color & 0xFF)) : color;
-}
-
 void ReplaceMagenta(TBitmap& bitmap, COLORREF color) {
   bitmap.SetPixelFormat(TPixelFormat::pf24bit);
   for (int y = 0; y < bitmap.Height(); ++y) {
@@ -65,8 +61,8 @@ void RotateRight(TBitmap& bitmap) {
 }
 
 COLORREF BlendColor(COLORREF a, COLORREF b, int p) {
-  a = ResolveColor(a);
-  b = ResolveColor(b);
+  a = ColorToRGB(a);
+  b = ColorToRGB(b);
   const int s = p < 100 ? 100 : 1000;
   COLORREF result = 0;
   for (int shift = 0; shift < 24; shift += 8) {
@@ -133,8 +129,8 @@ const std::vector<COLORREF>& GradientSlot(int slot) { return gradientCache().Slo
 
 void GradientFill(HDC dc, const RECT& rect, COLORREF a, bool vertical, COLORREF b) {
   if (!RectVisible(dc, &rect)) return;
-  a = ResolveColor(a);
-  b = ResolveColor(b);
+  a = ColorToRGB(a);
+  b = ColorToRGB(b);
   const int n = vertical ? rect.bottom - rect.top : rect.right - rect.left;
   if (n < 1) return;
   const std::vector<COLORREF>& table = GradientSlot(GradientTable(n, a, b));

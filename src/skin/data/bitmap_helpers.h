@@ -8,11 +8,9 @@
 #include <vector>
 
 #include "framework/bitmap.h"
+#include "framework/control.h"
 
 namespace velmora {
-
-// A colour with the top bit set names a system colour (its low byte); others are plain.
-COLORREF ResolveColor(COLORREF color);
 
 // 24 bits per pixel, and every pure magenta pixel takes `color` (its bytes as they
 // are: red low, green, blue).

@@ -183,7 +183,7 @@ void TSkinData::ReadSkin(const TQuickIni& ini, const TSkinReader& package) {
   loadDefaultTracks();
   Records.ApplyFrameCounts(ini);
   deriveImages();
-  FFaceBrush.Reset(CreateSolidBrush(ResolveColor(Colors.Colors[scButtonFace])));
+  FFaceBrush.Reset(CreateSolidBrush(ColorToRGB(Colors.Colors[scButtonFace])));
   FNoSkin = false;
 }
 

@@ -154,7 +154,7 @@ void TWinSkinForm::DrawCaption(HDC dc, const RECT& titleRect) {
   if (FCaptionFont) SelectObject(dc, FCaptionFont.Get());
   SetBkMode(dc, TRANSPARENT);
   const COLORREF colour = FSkinData->Colors.Colors[FActive ? scTitleTextActive : scTitleTextNoActive];
-  SetTextColor(dc, ResolveColor(colour));
+  SetTextColor(dc, ColorToRGB(colour));
 
   RECT measure{0, 0, 0, 0};
   SkinDrawText(dc, text, measure, 0xD00);

@@ -65,7 +65,7 @@ void TWinSkinForm::AttachForm(TSkinData* data, TForm* form) {
     form->WindowProc = TFormProcLayer{FFormLink};
   }
   FSavedColor = form->Color();
-  form->SetColor(ResolveColor(data->Colors.Colors[scButtonFace]));
+  form->SetColor(ColorToRGB(data->Colors.Colors[scButtonFace]));
 }
 
 void TWinSkinForm::AttachWindow(TSkinData* data) { attach(data); }
@@ -625,7 +625,7 @@ void TWinSkinForm::freePainters() {
 
 void TWinSkinForm::SkinChanged() {
   for (TSkinControl* painter : std::vector<TSkinControl*>(FPainters.Painters())) painter->SkinChanged();
-  if (FForm) FForm->SetColor(ResolveColor(FSkinData->Colors.Colors[scButtonFace]));
+  if (FForm) FForm->SetColor(ColorToRGB(FSkinData->Colors.Colors[scButtonFace]));
   const int previous = FSkinState;
   FSkinState = fssReapplying;
   if (FSkinFrame) {
