@@ -152,6 +152,52 @@ void TControl::DblClick() {
   if (OnDblClick) OnDblClick(this);
 }
 
+void TControl::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
+  if (OnMouseDown) OnMouseDown(this, button, shift, x, y);
+}
+
+TShiftState ShiftStateFromKeys(WPARAM keys) {
+  TShiftState shift = 0;
+  if (keys & MK_SHIFT) shift |= ssShift;
+  if (keys & MK_CONTROL) shift |= ssCtrl;
+  if (keys & MK_LBUTTON) shift |= ssLeft;
+  if (keys & MK_RBUTTON) shift |= ssRight;
+  if (keys & MK_MBUTTON) shift |= ssMiddle;
+  if (GetKeyState(VK_MENU) < 0) shift |= ssAlt;
+  return shift;
+}
+
+namespace {
+
+// The button and point of a button-down message, for MouseDown.
+bool mouseDownOf(const TMessage& message, TMouseButton& button) {
+  switch (message.Msg) {
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+      button = TMouseButton::mbLeft;
+      return true;
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONDBLCLK:
+      button = TMouseButton::mbRight;
+      return true;
+    case WM_MBUTTONDOWN:
+    case WM_MBUTTONDBLCLK:
+      button = TMouseButton::mbMiddle;
+      return true;
+    default:
+      return false;
+  }
+}
+
+}  // namespace
+
+void RaiseMouseDown(TControl& control, const TMessage& message) {
+  TMouseButton button;
+  if (!mouseDownOf(message, button)) return;
+  control.MouseDown(button, ShiftStateFromKeys(message.WParam), static_cast<short>(LOWORD(message.LParam)),
+                    static_cast<short>(HIWORD(message.LParam)));
+}
+
 void TControl::Invalidate() {}
 
 const TClassInfo& TGraphicControl::StaticClassInfo() {
@@ -171,9 +217,17 @@ void TGraphicControl::WndProc(TMessage& message) {
       return;
     case WM_LBUTTONDOWN:
       FMousePressed = true;
+      RaiseMouseDown(*this, message);
       return;
     case WM_LBUTTONDBLCLK:
+      RaiseMouseDown(*this, message);
       DblClick();
+      return;
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONDBLCLK:
+    case WM_MBUTTONDOWN:
+    case WM_MBUTTONDBLCLK:
+      RaiseMouseDown(*this, message);
       return;
     case WM_LBUTTONUP: {
       const bool pressed = std::exchange(FMousePressed, false);

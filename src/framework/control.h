@@ -47,6 +47,13 @@ inline constexpr COLORREF clWindow = clSystemColor | COLOR_WINDOW;
 inline constexpr COLORREF clWindowText = clSystemColor | COLOR_WINDOWTEXT;
 COLORREF ColorToRGB(COLORREF color);
 
+enum class TMouseButton { mbLeft, mbRight, mbMiddle };
+enum TShiftStateFlag : unsigned { ssShift = 1, ssAlt = 2, ssCtrl = 4, ssLeft = 8, ssRight = 16, ssMiddle = 32 };
+using TShiftState = unsigned;
+using TMouseEvent = std::function<void(TObjectSender, TMouseButton, TShiftState, int x, int y)>;
+// The shift state of a mouse message's key flags (MK_*).
+TShiftState ShiftStateFromKeys(WPARAM keys);
+
 class TControl : public TComponent {
  public:
   explicit TControl(TComponent* owner);
@@ -98,6 +105,7 @@ class TControl : public TComponent {
 
   TNotifyEvent OnClick;
   TNotifyEvent OnDblClick;
+  TMouseEvent OnMouseDown;
 
   // The message entry of this control: replaceable, and WndProc by default.
   TWndMethod WindowProc;
@@ -107,6 +115,8 @@ class TControl : public TComponent {
 
   virtual void Click();
   virtual void DblClick();
+  // A mouse button went down over the control (client coordinates).
+  virtual void MouseDown(TMouseButton button, TShiftState shift, int x, int y);
   virtual void Invalidate();
   // Paints a control without a window of its own onto its parent's DC (client
   // coordinates of the parent).
@@ -136,6 +146,10 @@ class TControl : public TComponent {
   bool FParentFont = true;
   std::string FHint;
 };
+
+// Calls the control's MouseDown for a button-down message (client coordinates in lParam);
+// other messages are ignored.
+void RaiseMouseDown(TControl& control, const TMessage& message);
 
 // A control drawn by its parent, without a window of its own.
 class TGraphicControl : public TControl {

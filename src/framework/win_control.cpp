@@ -488,8 +488,15 @@ void TWinControl::WndProc(TMessage& message) {
       DefaultHandler(message);
       if (OnExit) OnExit(this);
       return;
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+    case WM_MBUTTONDOWN:
+      DefaultHandler(message);
+      RaiseMouseDown(*this, message);
+      return;
     case WM_LBUTTONDBLCLK:
       DefaultHandler(message);
+      RaiseMouseDown(*this, message);
       DblClick();
       return;
     case WM_WINDOWPOSCHANGED: {

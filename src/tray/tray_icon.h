@@ -25,13 +25,8 @@ class TWinControl;
 // The shell's notification message for our icons.
 inline constexpr UINT WM_TRAYNOTIFY = WM_USER + 0x400;
 
-enum class TMouseButton { mbLeft, mbRight, mbMiddle };
 // The picture beside a balloon's title.
 enum class TBalloonIcon : DWORD { None = NIIF_NONE, Info = NIIF_INFO, Warning = NIIF_WARNING, Error = NIIF_ERROR };
-enum TShiftStateFlag : unsigned { ssShift = 1, ssAlt = 2, ssCtrl = 4, ssLeft = 8, ssRight = 16, ssMiddle = 32 };
-using TShiftState = unsigned;
-
-using TMouseEvent = std::function<void(TObjectSender, TMouseButton, TShiftState, int x, int y)>;
 using TMouseMoveEvent = std::function<void(TObjectSender, TShiftState, int x, int y)>;
 using TCycleEvent = std::function<void(TObjectSender, int nextIndex)>;
 using TStartupEvent = std::function<void(TObjectSender, bool& showMainForm)>;

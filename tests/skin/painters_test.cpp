@@ -119,13 +119,20 @@ TEST_F(PaintersTest, ClickOnlyFromAPressReleasedOnTheButton) {
   Form.SetBounds(0, 0, 300, 200);
   auto& button = add<TButton>(10, 10, 80, 24, "OK");
   int clicks = 0;
+  std::vector<std::string> downs;
   button.OnClick = [&](TObjectSender) { ++clicks; };
+  button.OnMouseDown = [&](TObjectSender, TMouseButton which, TShiftState shift, int x, int y) {
+    downs.push_back(std::to_string(static_cast<int>(which)) + " " + std::to_string(shift) + " " +
+                    std::to_string(x) + "," + std::to_string(y));
+  };
   Form.Handle();
   paint<TSkinButton>(button);
   const HWND h = button.Handle();
-  SendMessageA(h, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
-  SendMessageA(h, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+  SendMessageA(h, WM_LBUTTONDOWN, MK_LBUTTON | MK_SHIFT, MAKELPARAM(5, 7));
+  SendMessageA(h, WM_LBUTTONUP, 0, MAKELPARAM(5, 7));
   EXPECT_EQ(clicks, 1);
+  // The press the window never sees still reaches the control's mouse-down event, once.
+  EXPECT_EQ(downs, (std::vector<std::string>{"0 9 5,7"}));
   SendMessageA(h, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
   SendMessageA(h, WM_MOUSELEAVE, 0, 0);  // left before the release
   SendMessageA(h, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));

@@ -71,6 +71,8 @@ bool TSkinButton::BeforeMessage(TMessage& message) {
       if (GetFocus() != FHandle) SetFocus(FHandle);
       PressedState = true;
       PaintSkin(nullptr);
+      // The control's own mouse-down event still fires.
+      if (!BackgroundMode && FControl) ForwardMouseDown(message);
       return false;
     }
     case WM_TIMER:

@@ -284,6 +284,15 @@ void TSkinControl::DrawCaptionFocus(HDC dc, UINT flags, const RECT& rect) const 
   DrawFocusRect(dc, &box);
 }
 
+void TSkinControl::ForwardMouseDown(const TMessage& message) const {
+  if (!FControl) return;
+  POINT at{static_cast<short>(LOWORD(message.LParam)), static_cast<short>(HIWORD(message.LParam))};
+  // A control wider or taller than 16 bits of coordinates gets the cursor's position.
+  if ((FControl->Width() > 32768 || FControl->Height() > 32768) && FHandle && GetCursorPos(&at))
+    ScreenToClient(FHandle, &at);
+  FControl->MouseDown(TMouseButton::mbLeft, ShiftStateFromKeys(message.WParam), at.x, at.y);
+}
+
 std::wstring TSkinControl::ReadWindowText(HWND handle) {
   const int length = GetWindowTextLengthW(handle);
   std::wstring text(static_cast<std::size_t>(std::max(length, 0)) + 1, L'\0');

@@ -86,6 +86,8 @@ class TSkinControl : public TComponent {
   void DrawSkinFrame(HDC dc, const RECT& rect, int frameCount, int frameIndex, const TDataSkinObject& element) const;
   UINT AddReadingOrder(UINT flags) const;
   void DrawCaptionFocus(HDC dc, UINT flags, const RECT& rect) const;
+  // The served control's mouse-down handler for a left press the window never sees.
+  void ForwardMouseDown(const TMessage& message) const;
   static std::wstring ReadWindowText(HWND handle);
   LONG_PTR WindowLong(int index) const;
   void SendMouseLeave() const;
