@@ -9,6 +9,8 @@
 //   probe nth TITLE CLASS N            the Nth (from 0) child of class CLASS: "hwnd x y w h"
 //   probe text TITLE CLASS N           that child's text
 //   probe state TITLE CLASS N          that child's "enabled visible focused checked"
+//   probe skinned TITLE CAPTION        1 when the child with that caption answers the skin
+//                                      engine's query (a painter serves it), else 0
 //   probe boxtext TITLE [SECONDS]      waits for a message box titled TITLE, prints its text
 //   probe tray                         rectangles of the notification area's icons
 //   probe balloon [SECONDS]            waits for a visible balloon (the shell shows a tray
@@ -27,6 +29,8 @@
 #include <cwchar>
 #include <string>
 #include <vector>
+
+#include "skin/forms/skin_messages.h"
 
 namespace {
 
@@ -188,6 +192,18 @@ int wmain(int argc, wchar_t** argv) {
     }
     std::printf("gone\n");
     return 0;
+  }
+  if (command == L"skinned") {
+    HWND top = findTop(arg(2), 5);
+    if (!top) return fail("window");
+    for (HWND c : children(top))
+      if (textOf(c) == arg(3)) {
+        DWORD_PTR answer = 0;
+        SendMessageTimeoutW(c, velmora::WM_SKINQUERY, 0, 0, SMTO_ABORTIFHUNG, 3000, &answer);
+        std::printf("%d\n", answer == 1 ? 1 : 0);
+        return 0;
+      }
+    return fail("control");
   }
   if (command == L"control" || command == L"nth" || command == L"text" || command == L"state") {
     HWND top = findTop(arg(2), 5);
