@@ -114,9 +114,33 @@ const TClassInfo& TBitBtn::StaticClassInfo() {
               &TBitBtn::SetLayout),
           props::Integer<TBitBtn, int>("Margin", &TBitBtn::Margin, &TBitBtn::SetMargin),
           props::Integer<TBitBtn, int>("Spacing", &TBitBtn::Spacing, &TBitBtn::SetSpacing),
+          props::Object<TBitBtn, TImageList>("Images", &TBitBtn::Images, &TBitBtn::SetImages),
+          props::Integer<TBitBtn, int>("ImageIndex", &TBitBtn::ImageIndex, &TBitBtn::SetImageIndex),
+          props::Integer<TBitBtn, int>("DisabledIndex", &TBitBtn::DisabledIndex, &TBitBtn::SetDisabledIndex),
       },
       make<TBitBtn>};
   return info;
+}
+
+void TBitBtn::SetImages(TImageList* list) {
+  FImages = list;
+  if (list) list->FreeNotification(this);
+  Invalidate();
+}
+
+void TBitBtn::SetImageIndex(int index) {
+  FImageIndex = index;
+  Invalidate();
+}
+
+void TBitBtn::SetDisabledIndex(int index) {
+  FDisabledIndex = index;
+  Invalidate();
+}
+
+void TBitBtn::Notification(TComponent* component, TOperation operation) {
+  TButton::Notification(component, operation);
+  if (operation == TOperation::opRemove && component == FImages) FImages = nullptr;
 }
 
 void TBitBtn::SetGlyph(TGlyph* glyph) {

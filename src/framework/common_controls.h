@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "framework/bitmap.h"
+#include "framework/icons.h"
 #include "framework/std_controls.h"
 
 namespace velmora {
@@ -62,9 +63,22 @@ class TBitBtn : public TButton {
   void SetMargin(int v) { FMargin = v; }
   int Spacing() const { return FSpacing; }
   void SetSpacing(int v) { FSpacing = v; }
+  // Without a glyph, image ImageIndex of Images is shown (DisabledIndex when disabled).
+  TImageList* Images() const { return FImages; }
+  void SetImages(TImageList* list);
+  int ImageIndex() const { return FImageIndex; }
+  void SetImageIndex(int index);
+  int DisabledIndex() const { return FDisabledIndex; }
+  void SetDisabledIndex(int index);
   bool ReadBinaryProperty(const std::string& name, const std::vector<std::uint8_t>& bytes) override;
 
+ protected:
+  void Notification(TComponent* component, TOperation operation) override;
+
  private:
+  TImageList* FImages = nullptr;
+  int FImageIndex = -1;
+  int FDisabledIndex = -1;
   mutable TGlyph FGlyph;
   int FNumGlyphs = 1;
   TButtonLayout FLayout = TButtonLayout::blGlyphLeft;

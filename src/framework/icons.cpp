@@ -106,9 +106,24 @@ int TImageList::AddMasked(const TBitmap& strip, int width, COLORREF maskColor) {
   return count;
 }
 
-bool TImageList::Draw(HDC dc, int x, int y, int index) const {
+bool TImageList::Draw(HDC dc, int x, int y, int index, bool enabled) const {
   if (index < 0 || index >= Count()) return false;
-  return DrawIconEx(dc, x, y, FIcons[static_cast<std::size_t>(index)].Get(), 0, 0, 0, nullptr, DI_NORMAL);
+  const HICON icon = FIcons[static_cast<std::size_t>(index)].Get();
+  if (!enabled)
+    return DrawStateA(dc, nullptr, nullptr, reinterpret_cast<LPARAM>(icon), 0, x, y, 0, 0, DST_ICON | DSS_DISABLED);
+  return DrawIconEx(dc, x, y, icon, 0, 0, 0, nullptr, DI_NORMAL);
+}
+
+SIZE TImageList::ImageSize() const {
+  if (FIcons.empty() || !FIcons.front().Get()) return {0, 0};
+  ICONINFO info{};
+  if (!GetIconInfo(FIcons.front().Get(), &info)) return {0, 0};
+  // The icon's bitmaps are ours to delete.
+  GdiBitmap colour(info.hbmColor), mask(info.hbmMask);
+  BITMAP bits{};
+  GetObjectA(info.hbmMask, sizeof bits, &bits);
+  const int height = info.hbmColor ? bits.bmHeight : bits.bmHeight / 2;
+  return {bits.bmWidth, height};
 }
 
 bool TImageList::GetIcon(int index, TIcon& icon) const {

@@ -50,8 +50,10 @@ class TImageList : public TComponent {
   // Cuts `strip` into images `width` x its height, left to right; pixels of
   // `maskColor` are transparent. Returns how many images were added.
   int AddMasked(const TBitmap& strip, int width, COLORREF maskColor);
-  // Draws image `index` at (x, y); false when there is none.
-  bool Draw(HDC dc, int x, int y, int index) const;
+  // Draws image `index` at (x, y), greyed when not `enabled`; false when there is none.
+  bool Draw(HDC dc, int x, int y, int index, bool enabled = true) const;
+  // The size of the images (those of the first; 0 x 0 for an empty list).
+  SIZE ImageSize() const;
   // Copies image `index` into `icon`; false when there is none.
   bool GetIcon(int index, TIcon& icon) const;
 

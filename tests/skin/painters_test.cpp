@@ -403,6 +403,39 @@ TEST_F(PaintersTest, EditBorderInTheFrameColourWithAWhiteInnerEdge) {
   EXPECT_EQ(pixels.Pixel(50, 10), 0u);  // the inside is the edit's own
 }
 
+TEST_F(PaintersTest, BitButtonWithoutGlyphShowsItsImageList) {
+  Form.SetBounds(0, 0, 300, 200);
+  auto& button = add<TBitBtn>(10, 10, 120, 30, "Backup");
+  auto* images = new TImageList(&Form);
+  // Two 16 x 16 images: red, blue; green is their mask colour.
+  TGlyph strip = glyphStrip(2);
+  ASSERT_EQ(images->AddMasked(strip.Bitmap, 16, RGB(0, 255, 0)), 2);
+  button.SetImages(images);
+  button.SetImageIndex(0);
+  button.SetMargin(4);
+  Form.Handle();
+  paint<TSkinBitButton>(button);
+  TBitmap pixels = face(button);
+  EXPECT_EQ(firstColumn(pixels, 12, RGB(200, 0, 0)), 4) << "image 0 at the margin";
+  EXPECT_EQ(firstColumn(pixels, 15, RGB(0, 255, 0)), -1) << "its mask colour left out";
+
+  button.SetEnabled(false);
+  button.SetDisabledIndex(1);
+  pixels = face(button);
+  EXPECT_EQ(firstColumn(pixels, 12, RGB(0, 0, 200)), 4) << "disabled: the disabled image";
+  button.SetDisabledIndex(-1);
+  pixels = face(button);
+  EXPECT_EQ(firstColumn(pixels, 12, RGB(200, 0, 0)), -1) << "no disabled image: image 0 greyed";
+  EXPECT_EQ(firstColumn(pixels, 12, RGB(0, 0, 200)), -1);
+
+  // The list freed: the button forgets it and shows no image.
+  delete images;
+  EXPECT_EQ(button.Images(), nullptr);
+  button.SetEnabled(true);
+  pixels = face(button);
+  EXPECT_EQ(firstColumn(pixels, 12, RGB(200, 0, 0)), -1);
+}
+
 TEST(BitButtonGlyphTest, FramesByFace) {
   struct Case {
     int Face, NumGlyphs, Expected;

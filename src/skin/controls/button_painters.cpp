@@ -251,18 +251,65 @@ void TSkinBitButton::drawGlyph(const TBitmap& glyph, int numGlyphs, int face, in
       if (const COLORREF pixel = glyph.Pixel(left + gx, gy); pixel != transparent) put(x + gx, y + gy, pixel);
 }
 
+TSkinBitButton::TButtonImage TSkinBitButton::buttonImage() const {
+  TButtonImage image;
+  if (!ImagePropertyName.empty()) {
+    const TPersistent* graphic = FControl ? GetObjectProp(*FControl, ImagePropertyName) : nullptr;
+    if (const auto* glyph = dynamic_cast<const TGlyph*>(graphic); glyph && !glyph->Bitmap.Empty()) {
+      image.Graphic = graphic, image.Width = glyph->Bitmap.Width(), image.Height = glyph->Bitmap.Height();
+    } else if (const auto* bitmap = dynamic_cast<const TBitmap*>(graphic); bitmap && !bitmap->Empty()) {
+      image.Graphic = graphic, image.Width = bitmap->Width(), image.Height = bitmap->Height();
+    } else if (const auto* icon = dynamic_cast<const TIcon*>(graphic); icon && !icon->Empty()) {
+      image.Graphic = graphic, image.Width = GetSystemMetrics(SM_CXICON), image.Height = GetSystemMetrics(SM_CYICON);
+    }
+    return image;
+  }
+  const TGlyph* glyph = GetObjProp<TGlyph>(FControl, "Glyph");
+  image.NumGlyphs = std::max(GetIntProp(FControl, "NumGlyphs"), 1);
+  if (glyph && !glyph->Bitmap.Empty()) {
+    image.Strip = &glyph->Bitmap;
+    image.Width = glyph->Bitmap.Width() / image.NumGlyphs, image.Height = glyph->Bitmap.Height();
+    return image;
+  }
+  const TImageList* images = GetObjProp<TImageList>(FControl, "Images");
+  if (images && GetIntProp(FControl, "ImageIndex") != -1) {
+    const SIZE size = images->ImageSize();
+    image.Images = images, image.Width = size.cx, image.Height = size.cy;
+  }
+  return image;
+}
+
+void TSkinBitButton::drawImage(HDC buffer, const TButtonImage& image, int face, int x, int y) {
+  if (image.Strip) {
+    drawGlyph(*image.Strip, image.NumGlyphs, face, x, y);
+  } else if (image.Images) {
+    const int index = GetIntProp(FControl, "ImageIndex"), disabledIndex = GetIntProp(FControl, "DisabledIndex");
+    if (face != bfDisabled)
+      image.Images->Draw(buffer, x, y, index);
+    else if (disabledIndex != -1)
+      image.Images->Draw(buffer, x, y, disabledIndex);
+    else
+      image.Images->Draw(buffer, x, y, index, false);
+  } else if (const auto* glyph = dynamic_cast<const TGlyph*>(image.Graphic)) {
+    drawGlyph(glyph->Bitmap, 1, bfNormal, x, y);
+  } else if (const auto* bitmap = dynamic_cast<const TBitmap*>(image.Graphic)) {
+    MemoryDC source;
+    SelectScope select(source, bitmap->Handle());
+    BitBlt(buffer, x, y, image.Width, image.Height, source, 0, 0, SRCCOPY);
+  } else if (const auto* icon = dynamic_cast<const TIcon*>(image.Graphic)) {
+    DrawIconEx(buffer, x, y, icon->Handle(), 0, 0, 0, nullptr, DI_NORMAL);
+  }
+}
+
 void TSkinBitButton::drawContent(HDC buffer, const RECT& local, int face) {
   const int W = local.right, H = local.bottom;
   // The layout, from the control's properties by name.
-  const TGlyph* glyph = GetObjProp<TGlyph>(FControl, "Glyph");
-  int numGlyphs = GetIntProp(FControl, "NumGlyphs");
-  if (numGlyphs < 1) numGlyphs = 1;
+  const TButtonImage image = buttonImage();
   int margin = GetIntProp(FControl, "Margin"), spacing = GetIntProp(FControl, "Spacing");
   const std::string layout = LowerText(GetEnumText(FControl, "Layout"));
   const bool vertical = layout == "blglyphtop" || layout == "blglyphbottom";
   const bool atFarEnd = layout == "blglyphright" || layout == "blglyphbottom";
-  const bool hasGlyph = glyph && !glyph->Bitmap.Empty();
-  const int gw = hasGlyph ? glyph->Bitmap.Width() / numGlyphs : 0, gh = hasGlyph ? glyph->Bitmap.Height() : 0;
+  const int gw = image.Width, gh = image.Height;
 
   SelectScope font(buffer, captionFont());
   for (std::size_t at; (at = FCaption.find(L"||")) != std::wstring::npos;) FCaption.replace(at, 2, L"\r\n");
@@ -306,7 +353,7 @@ void TSkinBitButton::drawContent(HDC buffer, const RECT& local, int face) {
   if (vertical) flags |= DT_CENTER;
 
   GdiFlush();  // the frame is in the buffer's pixels before the glyph is put there
-  if (hasGlyph) drawGlyph(glyph->Bitmap, numGlyphs, face, gx, gy);
+  drawImage(buffer, image, face, gx, gy);
   if (!FCaption.empty()) {
     SetTextColor(buffer, textColor(face));
     SetBkMode(buffer, TRANSPARENT);

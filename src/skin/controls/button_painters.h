@@ -49,11 +49,24 @@ class TSkinBitButton : public TSkinButton {
   using TSkinButton::TSkinButton;
   // The glyph frame (from 1) shown with `face`.
   static int GlyphIndex(int face, int numGlyphs);
+  // Set: the glyph is that graphic property of the control (a bitmap or an icon), drawn
+  // whole, instead of "Glyph" or "Images".
+  std::string ImagePropertyName;
 
  protected:
   void drawContent(HDC buffer, const RECT& local, int face) override;
 
  private:
+  // What is shown beside the caption, and its size.
+  struct TButtonImage {
+    const TBitmap* Strip = nullptr;  // a glyph strip of NumGlyphs frames
+    int NumGlyphs = 1;
+    const TImageList* Images = nullptr;
+    const TPersistent* Graphic = nullptr;  // the named graphic property
+    int Width = 0, Height = 0;
+  };
+  TButtonImage buttonImage() const;
+  void drawImage(HDC buffer, const TButtonImage& image, int face, int x, int y);
   void drawGlyph(const TBitmap& glyph, int numGlyphs, int face, int x, int y);
 };
 

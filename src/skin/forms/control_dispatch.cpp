@@ -162,11 +162,11 @@ void TControlDispatch::apply(TPainterKind kind, TControl& control) {
     case TPainterKind::Button:
       attach<TSkinButton>(control);
       break;
-    // This framework's glyph buttons carry no separate image property: the painter reads
-    // their glyph.
     case TPainterKind::BitButton:
-    case TPainterKind::PngBitButton:
       attach<TSkinBitButton>(control);
+      break;
+    case TPainterKind::PngBitButton:
+      attach<TSkinBitButton>(control)->ImagePropertyName = "PngImage";
       break;
     case TPainterKind::MenuButton:
       attach<TSkinMenuButton>(control);
@@ -174,6 +174,7 @@ void TControlDispatch::apply(TPainterKind kind, TControl& control) {
     case TPainterKind::SpeedButton:
     case TPainterKind::PngSpeedButton: {
       auto* painter = new TSkinSpeedButton(&control);
+      if (kind == TPainterKind::PngSpeedButton) painter->ImagePropertyName = "PngImage";
       painter->AttachSpeedButton(&FPainters, &FData);
       break;
     }
