@@ -3,7 +3,10 @@
 #include <gtest/gtest.h>
 
 #include "app/main_form.h"
+#include "framework/gdi_object.h"
 #include "skin/data/skin_data.h"
+#include "skin/forms/skin_manager.h"
+#include "skin/forms/skin_messages.h"
 #include "support/test_support.h"
 
 namespace velmora {
@@ -66,6 +69,52 @@ TEST(MainFormSkinTest, DefaultSkinLoadsFromTheStoredForm) {
   EXPECT_EQ(r.ComboButton->Style, 2);  // composed with the sunken edge
   EXPECT_FALSE(r.UpDownHorz->Map2.Empty());  // the up-down glyphs
   EXPECT_FALSE(r.Tabs->Map2.Empty());
+}
+
+// The main window shown and skinned; its controls repainted 10,000 times, in the states
+// they show, leave the number of GDI objects as it was.
+TEST(MainFormSkinTest, RepaintingTheControlsLeavesNoGdiObjectBehind) {
+  UseSkinManager();
+  test::TempFolder folder;
+  {
+    TForm1 form(folder / "velmora.exe");
+    form.Show();
+    TWinControl* const controls[] = {form.btn1, form.btn2, form.btn3, form.btn4, form.chk1, form.grp1,
+                                     form.edtUSERNAME, form.edtPASSWORD, form.edtDATABASE, form.edtPATH, form.medt1};
+    ASSERT_TRUE(test::WaitUntil([&] {
+      for (TWinControl* control : controls)
+        if (SendMessageA(control->Handle(), WM_SKINQUERY, 0, 0) != 1) return false;
+      return true;
+    })) << "every control skinned";
+    MemoryDC dc;
+    TBitmap target(400, 100);
+    SelectScope select(dc, target.Handle());
+    // A round: every control repainted; every hundredth round the button and the check
+    // box are hovered, pressed or left.
+    auto round = [&](int i) {
+      const UINT mouse[] = {WM_MOUSEMOVE, WM_LBUTTONDOWN, WM_MOUSELEAVE};
+      if (i % 100 == 0)
+        for (TWinControl* control : {static_cast<TWinControl*>(form.btn1), static_cast<TWinControl*>(form.chk1)})
+          SendMessageA(control->Handle(), mouse[(i / 100) % 3], MK_LBUTTON, MAKELPARAM(3, 3));
+      for (TWinControl* control : controls) SendMessageA(control->Handle(), WM_PAINT, reinterpret_cast<WPARAM>(dc.Get()), 0);
+    };
+    // Objects a control makes once and keeps (its background brush) are made in the
+    // first rounds, where every state is shown once.
+    for (int i = 0; i < 300; ++i) round(i);
+    auto byKind = [] {
+      std::string text;
+      for (int kind = 0; kind < static_cast<int>(TGdiKind::Count); ++kind)
+        text += std::to_string(GdiCounters::Live(static_cast<TGdiKind>(kind))) + " ";
+      return text;
+    };
+    const int before = GdiCounters::LiveTotal();
+    const std::string kindsBefore = byKind();
+    for (int i = 0; i < 10000; ++i) round(i);
+    SendMessageA(form.btn1->Handle(), WM_MOUSELEAVE, 0, 0);
+    EXPECT_EQ(GdiCounters::LiveTotal(), before) << "by kind before: " << kindsBefore << "after: " << byKind();
+  }
+  FreeSkinManager();
+  SetSkinManagerMaker({});
 }
 
 }  // namespace
