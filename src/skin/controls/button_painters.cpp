@@ -384,10 +384,7 @@ void TSkinSpeedButton::AttachSpeedButton(TSkinPainterList* formSkin, TSkinData* 
 
 TSkinSpeedButton::~TSkinSpeedButton() { restoreHandler(); }
 
-void TSkinSpeedButton::restoreHandler() {
-  if (FGraphicControl && FOldWindowProc && Owner() == FGraphicControl) FGraphicControl->WindowProc = FOldWindowProc;
-  FOldWindowProc = nullptr;
-}
+void TSkinSpeedButton::restoreHandler() { unhookControl(); }
 
 int TSkinSpeedButton::FaceFrame() const {
   int face = bfNormal;

@@ -27,8 +27,7 @@ TSkinControl::~TSkinControl() {
   // Freed by its control's destruction the owner is already gone (and with it the
   // control's message entry); freed by the form's skinning, the control gets its
   // own entry back.
-  TControl* served = FControl ? FControl : FGraphicControl;
-  if (FOldWindowProc && served && Owner() == served) served->WindowProc = FOldWindowProc;
+  unhookControl();
   FSubclass.Detach();
   if (FFormSkin) FFormSkin->Remove(this);
 }
@@ -57,8 +56,12 @@ void TSkinControl::AttachControl(TSkinPainterList* formSkin, TSkinData* data, bo
 }
 
 void TSkinControl::hookControl(TControl& control) {
-  FOldWindowProc = control.WindowProc;
-  control.WindowProc = [this](TMessage& message) { messageEntry(message); };
+  FControlLayer.Attach(control, [this](TMessage& message) { messageEntry(message); });
+}
+
+void TSkinControl::unhookControl() {
+  TControl* served = FControl ? FControl : FGraphicControl;
+  FControlLayer.Detach(served && Owner() == served);
 }
 
 void TSkinControl::AttachHandle(HWND handle, TSkinData* data, TSkinPainterList* formSkin) {
@@ -118,10 +121,8 @@ void TSkinControl::Refresh() {
 }
 
 void TSkinControl::CallDefault(TMessage& message) {
-  if (FOldWindowProc) {
-    // From a copy: the call may free this painter (and replace the control's entry).
-    TWndMethod previous = FOldWindowProc;
-    previous(message);
+  if (FControlLayer.HasPrevious()) {
+    FControlLayer.CallPrevious(message);  // it may free this painter
   } else if (FNext) {
     message.Result = (*FNext)(message.Msg, message.WParam, message.LParam);
   } else if (FHandle) {

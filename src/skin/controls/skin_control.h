@@ -14,6 +14,7 @@
 
 #include "framework/component.h"
 #include "framework/control.h"
+#include "framework/control_proc_layer.h"
 #include "framework/window_subclass.h"
 #include "skin/data/skin_data.h"
 
@@ -118,11 +119,13 @@ class TSkinControl : public TComponent {
   bool FActive = true;
 
  protected:
-  TWndMethod FOldWindowProc;
   // Puts the painter's message entry in front of `control`'s.
   void hookControl(TControl& control);
+  // Gives the served control its own entry back (while ours is still in front).
+  void unhookControl();
 
  private:
+  TControlProcLayer FControlLayer;
   TWindowSubclass FSubclass;
   const TSubclassNext* FNext = nullptr;  // the layer below, while a bare window's message runs
   std::shared_ptr<bool> FAlive = std::make_shared<bool>(true);

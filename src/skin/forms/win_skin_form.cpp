@@ -46,9 +46,8 @@ TWinSkinForm::~TWinSkinForm() {
 void TWinSkinForm::Notification(TComponent* component, TOperation operation) {
   TComponent::Notification(component, operation);
   if (operation == TOperation::opRemove && component == FForm) {
-    // The form goes before its window: its message entry is its own again.
-    if (FFormLink) FFormLink->Owner = nullptr;
-    FFormLink.reset();
+    // The form goes before its window: its message entry goes with it.
+    FFormLayer.Detach(false);
     FForm = nullptr;
   }
 }
@@ -60,10 +59,7 @@ void TWinSkinForm::AttachForm(TSkinData* data, TForm* form) {
   if (form && InSet(data->SkinControls(), xcMenuItem)) SetEnumProp(*form, "AutoScroll", "False");
   attach(data);
   if (!form) return;
-  if (FSkinFrame) {
-    FFormLink = std::make_shared<TFormProcLink>(TFormProcLink{form->WindowProc, this});
-    form->WindowProc = TFormProcLayer{FFormLink};
-  }
+  if (FSkinFrame) FFormLayer.Attach(*form, [this](TMessage& message) { FormWndProc(message); });
   FSavedColor = form->Color();
   form->SetColor(ColorToRGB(data->Colors.Colors[scButtonFace]));
 }
@@ -523,17 +519,8 @@ void TWinSkinForm::hoverTimer() {
   FHotObject = nullptr;
 }
 
-void TFormProcLayer::operator()(TMessage& message) const {
-  const std::shared_ptr<TFormProcLink> link = Link;  // the entry may be replaced meanwhile
-  if (link->Owner)
-    link->Owner->FormWndProc(message);
-  else if (link->Old)
-    link->Old(message);
-}
-
 void TWinSkinForm::FormWndProc(TMessage& message) {
-  const std::shared_ptr<TFormProcLink> link = FFormLink;  // this object may be unskinned by the message
-  const TWndMethod old = link ? link->Old : TWndMethod();
+  const TWndMethod old = FFormLayer.Previous();  // this object may be unskinned by the message
   ++FNesting;  // a message sent straight to the form (Perform) counts too
   struct Leave {
     int& Count;
@@ -571,14 +558,9 @@ void TWinSkinForm::Unskin(bool detaching) {
   startTimer(false);
   FHotObject = nullptr;
   FPressedObject = nullptr;
-  if (FFormLink) {
-    // The form's entry goes back only while it is still ours; otherwise our link stays in
-    // the newer entry's chain as a pass-through.
-    const auto* layer = FForm ? FForm->WindowProc.target<TFormProcLayer>() : nullptr;
-    if (layer && layer->Link == FFormLink) FForm->WindowProc = FFormLink->Old;
-    FFormLink->Owner = nullptr;
-    FFormLink.reset();
-  }
+  // The form's entry goes back only while it is still ours; otherwise ours stays in the
+  // newer entry's chain as a pass-through.
+  FFormLayer.Detach(FForm != nullptr);
   freePainters();
   FSubclass.Detach();
   FClientProc.Detach();

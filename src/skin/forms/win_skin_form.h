@@ -14,6 +14,7 @@
 #include "framework/bitmap.h"
 #include "framework/component.h"
 #include "framework/control.h"
+#include "framework/control_proc_layer.h"
 #include "framework/gdi_object.h"
 #include "framework/window_subclass.h"
 #include "skin/forms/control_dispatch.h"
@@ -58,15 +59,6 @@ std::vector<TSystemMenuItem> BuildSystemMenuItems(const std::vector<TSystemMenuS
 
 // The form skin's place in a framework form's message entry. Whoever replaces the entry
 // after us keeps this link; once the form skin lets go it only passes messages on.
-struct TFormProcLink {
-  TWndMethod Old;
-  TWinSkinForm* Owner = nullptr;
-};
-struct TFormProcLayer {
-  std::shared_ptr<TFormProcLink> Link;
-  void operator()(TMessage& message) const;
-};
-
 class TWinSkinForm : public TComponent {
  public:
   TWinSkinForm(TSkinManage* manager, HWND window, HMODULE module, std::string className);
@@ -138,7 +130,6 @@ class TWinSkinForm : public TComponent {
   bool stageC(UINT msg, WPARAM wParam, LPARAM lParam, const TSubclassNext& next, LRESULT& result);
   bool sysCommand(WPARAM wParam, LPARAM lParam, const TSubclassNext& next, LRESULT& result);
   bool mouseMessage(UINT msg, WPARAM wParam, LPARAM lParam, const TSubclassNext& next, LRESULT& result);
-  friend struct TFormProcLayer;
   void FormWndProc(TMessage& message);
   void skinInit();
   // Gives the window's controls their painters; frees them again.
@@ -169,7 +160,7 @@ class TWinSkinForm : public TComponent {
   LRESULT clientProc(UINT msg, WPARAM wParam, LPARAM lParam, const TSubclassNext& next);
 
   TSkinManage* FManager;
-  std::shared_ptr<TFormProcLink> FFormLink;  // the form's entry before ours
+  TControlProcLayer FFormLayer;  // our entry in front of the form's
   TWindowSubclass FSubclass;
   TWindowSubclass FClientProc;  // the MDI client of an MDI main form
   HWND FMDIClientWnd = nullptr;

@@ -333,10 +333,10 @@ TEST_F(WinSkinFormTest, UnskinGivesTheWindowBackExactly) {
   SendMessageA(w, WM_NCPAINT, 1, 0);
   EXPECT_NE(GetWindowLongPtrA(w, GWL_STYLE), style);  // no system-drawn caption buttons
   EXPECT_NE(GetWindowLongPtrA(w, GWLP_WNDPROC), procedure);
-  EXPECT_NE(Form->WindowProc.target<TFormProcLayer>(), nullptr);
+  EXPECT_TRUE(TControlProcLayer::IsLayerEntry(Form->WindowProc));
 
   SkinOf(w)->Unskin();
-  EXPECT_EQ(Form->WindowProc.target<TFormProcLayer>(), nullptr);  // the form's own entry again
+  EXPECT_FALSE(TControlProcLayer::IsLayerEntry(Form->WindowProc));  // the form's own entry again
   EXPECT_EQ(GetWindowLongPtrA(w, GWL_STYLE), style);
   EXPECT_EQ(GetWindowLongPtrA(w, GWLP_WNDPROC), procedure);
   EXPECT_EQ(Form->Color(), colour);
