@@ -142,6 +142,26 @@ TEST_F(PaintersTest, ClickOnlyFromAPressReleasedOnTheButton) {
   EXPECT_EQ(GetCapture(), nullptr);  // the window never saw the press
 }
 
+TEST_F(PaintersTest, SpaceBarPressesAndTheButtonsOwnKeyHandlingClicks) {
+  Form.SetBounds(0, 0, 300, 200);
+  auto& button = add<TButton>(10, 10, 80, 24, "OK");
+  int clicks = 0;
+  button.OnClick = [&](TObjectSender) { ++clicks; };
+  Form.Handle();
+  ShowWindow(Form.Handle(), SW_SHOW);
+  auto& painter = paint<TSkinButton>(button);
+  const HWND h = button.Handle();
+  SetFocus(h);
+  SendMessageA(h, WM_KEYDOWN, VK_SPACE, 0x00390001);
+  EXPECT_TRUE(painter.PressedState);
+  EXPECT_EQ(face(button).Pixel(2, 2), rgb(FaceColours[1])) << "pressed";
+  EXPECT_EQ(clicks, 0);
+  SendMessageA(h, WM_KEYUP, VK_SPACE, 0xC0390001);
+  EXPECT_FALSE(painter.PressedState);
+  EXPECT_EQ(face(button).Pixel(2, 2), rgb(FaceColours[4])) << "focused again";
+  EXPECT_EQ(clicks, 1) << "one click, from the button's own key handling";
+}
+
 TEST_F(PaintersTest, WithoutButtonFacesAButtonKeepsItsOwnLook) {
   const Bytes package = test::PackSkin("[Colours]\nButtonFace=1,2,3\n", {});
   Bytes block(4 + package.size());

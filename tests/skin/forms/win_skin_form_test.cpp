@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include "framework/control_proc_layer.h"
 #include "framework/gdi_object.h"
 #include "skin/forms/form_skin_fixture.h"
 #include "skin/forms/skin_messages.h"
@@ -346,6 +347,35 @@ TEST_F(WinSkinFormTest, UnskinGivesTheWindowBackExactly) {
   GetClientRect(w, &after);
   EXPECT_EQ(after.right, client.right);
   EXPECT_EQ(after.bottom, client.bottom);
+}
+
+TEST_F(WinSkinFormTest, UnskinGivesEveryControlItsOwnEntry) {
+  Form = std::make_unique<TSkinnedTestForm>();
+  Form->LoadFromDefinition(SkinnedFormText(
+      "  object b: TButton\n    Left = 8\n    Top = 8\n    Width = 80\n    Height = 24\n    Caption = 'OK'\n  end\n"
+      "  object c: TCheckBox\n    Left = 8\n    Top = 40\n    Width = 80\n    Height = 17\n    Caption = 'C'\n  end\n"
+      "  object e: TEdit\n    Left = 8\n    Top = 64\n    Width = 80\n    Height = 21\n  end\n"
+      "  object g: TGroupBox\n    Left = 100\n    Top = 8\n    Width = 120\n    Height = 80\n    Caption = 'G'\n"
+      "    object p: TButton\n      Left = 8\n      Top = 20\n      Width = 60\n      Height = 24\n      Caption = 'In'\n"
+      "    end\n  end\n"));
+  std::vector<TWinControl*> controls;
+  for (const char* name : {"b", "c", "e", "g", "p"}) {
+    auto* control = dynamic_cast<TWinControl*>(Form->FindComponent(name));
+    ASSERT_NE(control, nullptr) << name;
+    controls.push_back(control);
+  }
+  Form->Show();
+  ASSERT_TRUE(WaitSkinned(Form->Handle()));
+  for (TWinControl* control : controls) {
+    EXPECT_EQ(SendMessageA(control->Handle(), WM_SKINQUERY, 0, 0), 1) << control->Name();
+    EXPECT_TRUE(TControlProcLayer::IsLayerEntry(control->WindowProc)) << control->Name();
+  }
+  SkinOf(Form->Handle())->Unskin();
+  for (TWinControl* control : controls) {
+    EXPECT_NE(SendMessageA(control->Handle(), WM_SKINQUERY, 0, 0), 1) << control->Name();
+    EXPECT_FALSE(TControlProcLayer::IsLayerEntry(control->WindowProc)) << control->Name();
+  }
+  EXPECT_TRUE(SkinOf(Form->Handle())->Painters().Painters().empty());
 }
 
 // The system paints its own caption on a new text or icon and on activation without
