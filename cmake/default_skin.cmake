@@ -15,6 +15,10 @@
 
 set(VELMORA_DEFAULT_SKIN ${CMAKE_BINARY_DIR}/skins/default.vskin)
 set(VELMORA_DEFAULT_SKIN ${VELMORA_DEFAULT_SKIN} CACHE INTERNAL "The packed default skin of this build")
+# The second skin of ours, "Velmora Sage" (skins/sage), packed the same way (target
+# sage_skin): the gallery switches to it at run time.
+set(VELMORA_SAGE_SKIN ${CMAKE_BINARY_DIR}/skins/sage.vskin)
+set(VELMORA_SAGE_SKIN ${VELMORA_SAGE_SKIN} CACHE INTERNAL "The packed second skin of this build")
 
 function(velmora_define_default_skin)
   set(skin_dir ${PROJECT_SOURCE_DIR}/skins/default)
@@ -56,6 +60,16 @@ function(velmora_define_default_skin)
     COMMENT "Packing the default skin"
     VERBATIM)
   add_custom_target(default_skin ALL DEPENDS ${VELMORA_DEFAULT_SKIN})
+
+  file(GLOB sage_files CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/skins/sage/*.ini ${PROJECT_SOURCE_DIR}/skins/sage/*.bmp)
+  add_custom_command(
+    OUTPUT ${VELMORA_SAGE_SKIN}
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/skins
+    COMMAND ${tool} build ${PROJECT_SOURCE_DIR}/skins/sage ${VELMORA_SAGE_SKIN}
+    DEPENDS ${tool_dependency} ${sage_files}
+    COMMENT "Packing the Sage skin"
+    VERBATIM)
+  add_custom_target(sage_skin ALL DEPENDS ${VELMORA_SAGE_SKIN})
 
   # For skin authors: the preview sheet of the packed skin (not part of a normal build).
   set(preview ${CMAKE_BINARY_DIR}/skins/default-preview.png)

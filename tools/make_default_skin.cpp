@@ -1,10 +1,12 @@
 // make-default-skin: draws Velmora's default skin and the program's own bitmaps.
 //
-//   make-default-skin SKIN_DIR RESOURCE_DIR
+//   make-default-skin SKIN_DIR RESOURCE_DIR [SAGE_DIR]
 //
 // writes SKIN_DIR/velmora.ini with its bitmaps, and glazemenu.bmp, track.bmp and
-// trackvert.bmp into RESOURCE_DIR. The output depends on nothing but this program:
-// the same bytes on every run, so the committed files can be checked against it.
+// trackvert.bmp into RESOURCE_DIR; with SAGE_DIR, also the second skin, "Velmora
+// Sage", drawn by the same code in other colours. The output depends on nothing but
+// this program: the same bytes on every run, so the committed files can be checked
+// against it.
 #include <cstdio>
 #include <exception>
 #include <filesystem>
@@ -12,6 +14,7 @@
 #include "bmp_writer.h"
 #include "default_skin/elements.h"
 #include "default_skin/skin_builder.h"
+#include "default_skin/theme.h"
 
 namespace {
 
@@ -51,13 +54,19 @@ void writeResources(const std::filesystem::path& dir) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 3) {
-    std::fprintf(stderr, "usage: make-default-skin SKIN_DIR RESOURCE_DIR\n");
+  if (argc != 3 && argc != 4) {
+    std::fprintf(stderr, "usage: make-default-skin SKIN_DIR RESOURCE_DIR [SAGE_DIR]\n");
     return 2;
   }
   try {
+    theme::Select(theme::Velmora);
     drawSkin().Write(argv[1], "velmora.ini");
     writeResources(argv[2]);
+    if (argc == 4) {
+      theme::Select(theme::Sage);
+      drawSkin().Write(argv[3], "velmora.ini");
+      theme::Select(theme::Velmora);
+    }
     return 0;
   } catch (const std::exception& error) {
     std::fprintf(stderr, "make-default-skin: %s\n", error.what());

@@ -34,7 +34,7 @@ TColor titleRow(const TFramePalette& p, int y) {
 
 TRaster sampleWindow(const TFramePalette& p) {
   TRaster r(SampleWidth, SampleHeight);
-  r.Backdrop = theme::Desktop;
+  r.Backdrop = theme::Current().Desktop;
   Paint(r, windowShape(0), [&](int y) { return titleRow(p, y); });
   // A darker line under the title and around the client area.
   for (int x = BorderWidth - 1; x <= SampleWidth - BorderWidth; ++x) {
@@ -46,7 +46,7 @@ TRaster sampleWindow(const TFramePalette& p) {
     r.Set(SampleWidth - BorderWidth, y, p.Inner);
   }
   r.FillRect(BorderWidth, TitleHeight, SampleWidth - 2 * BorderWidth, SampleHeight - TitleHeight - BorderWidth,
-             theme::Face);
+             theme::Current().Face);
   Paint(r, Minus(windowShape(0), windowShape(1)), p.Outline);
   return r;
 }
@@ -65,7 +65,7 @@ void addBorder(TSkinBuilder& skin, const std::string& side, const std::string& f
 }  // namespace
 
 void AddWindowFrame(TSkinBuilder& skin) {
-  const TRaster active = sampleWindow(theme::ActiveFrame), inactive = sampleWindow(theme::InactiveFrame);
+  const TRaster active = sampleWindow(theme::Current().ActiveFrame), inactive = sampleWindow(theme::Current().InactiveFrame);
   auto cut = [&](int x, int y, int w, int h) { return std::vector{active.Crop(x, y, w, h), inactive.Crop(x, y, w, h)}; };
   skin.Note("Personality", "Window borders: Left and Right hold their frames side by side (active, inactive),");
   skin.Note("Personality", "Top and Bottom one above the other. Magenta outside the rounded corners.");
@@ -88,12 +88,12 @@ void AddCaptionText(TSkinBuilder& skin) {
     const TColor back = Mix(p.TitleTop, p.TitleBottom, 0.5);
     TRaster r(24, 18);
     r.Backdrop = back;
-    Paint(r, RoundBox(0, 0, 24, 18, 9), art::Gradient(Mix(p.TitleTop, theme::White, 0.12),
-                                                       Mix(p.TitleBottom, theme::White, 0.08), 0, 18));
+    Paint(r, RoundBox(0, 0, 24, 18, 9), art::Gradient(Mix(p.TitleTop, theme::Current().White, 0.12),
+                                                       Mix(p.TitleBottom, theme::Current().White, 0.08), 0, 18));
     return r;
   };
   const std::string s = "Personality";
-  skin.Image(s, "TextBack", "caption_text.bmp", StripOf({pill(theme::ActiveFrame), pill(theme::InactiveFrame)}))
+  skin.Image(s, "TextBack", "caption_text.bmp", StripOf({pill(theme::Current().ActiveFrame), pill(theme::Current().InactiveFrame)}))
       .Key(s, "TXTBackleft", 9)
       .Key(s, "TXTBackRight", 9)
       .Key(s, "Textbackground", 1)
@@ -107,8 +107,8 @@ void AddCaptionText(TSkinBuilder& skin) {
   auto rgb = [&](const std::string& name, TColor c) {
     skin.Key(s, name + "R", RedOf(c)).Key(s, name + "G", GreenOf(c)).Key(s, name + "B", BlueOf(c));
   };
-  rgb("ActiveText", theme::ActiveFrame.TitleText);
-  rgb("InActiveText", theme::InactiveFrame.TitleText);
+  rgb("ActiveText", theme::Current().ActiveFrame.TitleText);
+  rgb("InActiveText", theme::Current().InactiveFrame.TitleText);
 }
 
 namespace {
@@ -122,15 +122,15 @@ enum class TCaptionState { Normal, Pressed, Hot, Inactive };
 // One frame of a caption button: a flat glyph on the title bar, a soft box behind it
 // under the mouse and when pressed (red for the close button).
 TRaster captionButtonFrame(TGlyphShape glyph, TCaptionState state, bool closes) {
-  const TFramePalette& p = state == TCaptionState::Inactive ? theme::InactiveFrame : theme::ActiveFrame;
+  const TFramePalette& p = state == TCaptionState::Inactive ? theme::Current().InactiveFrame : theme::Current().ActiveFrame;
   TRaster r(CaptionButtonWidth, CaptionButtonHeight);
   r.Backdrop = Mix(p.TitleTop, p.TitleBottom, 0.5);
   TColor ink = p.GlyphNormal;
   if (state == TCaptionState::Hot || state == TCaptionState::Pressed) {
-    TColor box = state == TCaptionState::Hot ? Mix(p.TitleTop, theme::White, 0.2) : Mix(p.TitleBottom, p.Outline, 0.6);
-    if (closes) box = state == TCaptionState::Hot ? theme::CloseHot : theme::ClosePressed;
+    TColor box = state == TCaptionState::Hot ? Mix(p.TitleTop, theme::Current().White, 0.2) : Mix(p.TitleBottom, p.Outline, 0.6);
+    if (closes) box = state == TCaptionState::Hot ? theme::Current().CloseHot : theme::Current().ClosePressed;
     art::DrawFace(r, 0, 0, CaptionButtonWidth, CaptionButtonHeight, {box, box, box, 4});
-    ink = theme::White;
+    ink = theme::Current().White;
   }
   if (state == TCaptionState::Inactive) ink = Mix(p.GlyphNormal, p.TitleBottom, 0.25);
   const double cx = CaptionButtonWidth / 2.0, cy = CaptionButtonHeight / 2.0;
@@ -156,9 +156,9 @@ struct TCaptionButton {
 // (the engine draws the window's own icon there).
 TRaster systemMenuPicture() {
   TRaster r(16, 16);
-  r.Backdrop = Mix(theme::ActiveFrame.TitleTop, theme::ActiveFrame.TitleBottom, 0.5);
-  art::DrawFace(r, 1, 2, 15, 14, {theme::White, theme::FaceLight, theme::ActiveFrame.Outline, 2});
-  Paint(r, RoundBox(2, 3, 14, 6, 1), theme::Accent);
+  r.Backdrop = Mix(theme::Current().ActiveFrame.TitleTop, theme::Current().ActiveFrame.TitleBottom, 0.5);
+  art::DrawFace(r, 1, 2, 15, 14, {theme::Current().White, theme::Current().FaceLight, theme::Current().ActiveFrame.Outline, 2});
+  Paint(r, RoundBox(2, 3, 14, 6, 1), theme::Current().Accent);
   return r;
 }
 
@@ -205,16 +205,16 @@ void AddMdiControls(TSkinBuilder& skin) {
   for (TGlyphShape glyph : {art::MinimizeGlyph, art::RestoreGlyph, art::CloseGlyph}) {
     for (int state = 1; state <= 4; ++state) {
       TRaster r(16, 14);
-      r.Backdrop = theme::MenuBar;
-      TColor ink = theme::Glyph;
+      r.Backdrop = theme::Current().MenuBar;
+      TColor ink = theme::Current().Glyph;
       if (state == 2) {
-        art::DrawFace(r, 0, 0, 16, 14, {Rgb(196, 210, 232), Rgb(206, 219, 238), theme::AccentHotLine, 3});
-        ink = theme::AccentDark;
+        art::DrawFace(r, 0, 0, 16, 14, {Rgb(196, 210, 232), Rgb(206, 219, 238), theme::Current().AccentHotLine, 3});
+        ink = theme::Current().AccentDark;
       } else if (state == 4) {
-        art::DrawFace(r, 0, 0, 16, 14, {theme::AccentSoft, theme::AccentSoft, theme::AccentHotLine, 3});
-        ink = theme::Accent;
+        art::DrawFace(r, 0, 0, 16, 14, {theme::Current().AccentSoft, theme::Current().AccentSoft, theme::Current().AccentHotLine, 3});
+        ink = theme::Current().Accent;
       } else if (state == 3) {
-        ink = theme::GlyphDisabled;
+        ink = theme::Current().GlyphDisabled;
       }
       Paint(r, glyph(8, 7, 8, 1.1), ink);
       frames.push_back(r);
@@ -229,9 +229,9 @@ namespace {
 TRaster menuBarFrame(bool active) {
   TRaster r(16, 20);
   const TColor top = active ? Rgb(244, 247, 251) : Rgb(240, 242, 245);
-  const TColor bottom = active ? theme::MenuBar : Rgb(236, 238, 242);
+  const TColor bottom = active ? theme::Current().MenuBar : Rgb(236, 238, 242);
   for (int y = 0; y < 20; ++y) r.FillRect(0, y, 16, 1, art::Gradient(top, bottom, 0, 19)(y));
-  r.FillRect(0, 19, 16, 1, theme::LineSoft);
+  r.FillRect(0, 19, 16, 1, theme::Current().LineSoft);
   return r;
 }
 
@@ -240,22 +240,22 @@ TRaster menuBarFrame(bool active) {
 TRaster menuItemFrame(int frame) {
   constexpr int W = 24, H = 20;
   TRaster r(W, H);
-  r.Backdrop = theme::Menu;
+  r.Backdrop = theme::Current().Menu;
   if (frame == 2) {
     // The separator sits in the bottom eight rows, where a short separator item shows.
-    r.FillRect(3, H - 5, W - 6, 1, theme::LineSoft);
+    r.FillRect(3, H - 5, W - 6, 1, theme::Current().LineSoft);
   } else if (frame == 4) {
-    art::DrawFace(r, 1, 1, W - 1, H - 1, {theme::AccentLight, theme::Accent, theme::AccentDark, 3, 0.18});
+    art::DrawFace(r, 1, 1, W - 1, H - 1, {theme::Current().AccentLight, theme::Current().Accent, theme::Current().AccentDark, 3, 0.18});
   } else if (frame == 5) {
-    art::DrawFace(r, 1, 1, W - 1, H - 1, {Rgb(236, 239, 244), Rgb(230, 234, 240), theme::LineSoft, 3});
+    art::DrawFace(r, 1, 1, W - 1, H - 1, {Rgb(236, 239, 244), Rgb(230, 234, 240), theme::Current().LineSoft, 3});
   }
   return r;
 }
 
 TRaster menuBackground() {
-  TRaster r(24, 24, theme::Menu);
-  r.FillRect(0, 0, 24, 24, theme::MenuLine);
-  r.FillRect(1, 1, 22, 22, theme::Menu);
+  TRaster r(24, 24, theme::Current().Menu);
+  r.FillRect(0, 0, 24, 24, theme::Current().MenuLine);
+  r.FillRect(1, 1, 22, 22, theme::Current().Menu);
   return r;
 }
 

@@ -21,11 +21,11 @@ void windowOutline(TRaster& r, int x, int y, int w, int h) {
 TRaster MenuGlyphStrip() {
   // Restore, maximise, minimise, close: one bit per pixel, so every edge sits on whole
   // pixels. One 16 x 16 cell each, black on white.
-  TRaster r(64, 16, theme::White);
+  TRaster r(64, 16, theme::Current().White);
   const TColor black = Rgb(0, 0, 0);
   // Restore: the window behind shows above and to the right of the one in front.
   windowOutline(r, 6, 3, 8, 7);
-  r.FillRect(3, 6, 8, 7, theme::White);
+  r.FillRect(3, 6, 8, 7, theme::Current().White);
   windowOutline(r, 3, 6, 8, 7);
   // Maximise.
   windowOutline(r, 16 + 3, 3, 10, 9);

@@ -20,16 +20,16 @@ enum class TArrowState { Normal, Pressed, Disabled, Hot };
 // A scroll arrow button: the track's colour with a small arrow; a soft box behind it
 // under the mouse, a darker one while pressed.
 TRaster scrollArrow(TDirection direction, TArrowState state) {
-  TRaster r(Arrow, Arrow, theme::Track);
-  TColor ink = theme::Glyph;
+  TRaster r(Arrow, Arrow, theme::Current().Track);
+  TColor ink = theme::Current().Glyph;
   if (state == TArrowState::Hot) {
     art::DrawFace(r, 1, 1, Arrow - 1, Arrow - 1, {Rgb(214, 222, 234), Rgb(206, 215, 229), Rgb(206, 215, 229), 3});
-    ink = theme::LineDark;
+    ink = theme::Current().LineDark;
   } else if (state == TArrowState::Pressed) {
-    art::DrawFace(r, 1, 1, Arrow - 1, Arrow - 1, {theme::ThumbPressed, theme::ThumbPressed, theme::ThumbPressed, 3});
-    ink = theme::White;
+    art::DrawFace(r, 1, 1, Arrow - 1, Arrow - 1, {theme::Current().ThumbPressed, theme::Current().ThumbPressed, theme::Current().ThumbPressed, 3});
+    ink = theme::Current().White;
   } else if (state == TArrowState::Disabled) {
-    ink = theme::GlyphDisabled;
+    ink = theme::Current().GlyphDisabled;
   }
   Paint(r, art::Arrow(Arrow / 2.0, Arrow / 2.0, 3.6, direction), ink);
   return r;
@@ -38,7 +38,7 @@ TRaster scrollArrow(TDirection direction, TArrowState state) {
 // Grip lines centred on a thumb, on magenta: horizontal thumbs get upright lines.
 TRaster thumbGrip(bool horizontal, TColor ink) {
   TRaster r(Arrow, Arrow);
-  r.Backdrop = theme::Thumb;
+  r.Backdrop = theme::Current().Thumb;
   for (int i = -1; i <= 1; ++i) {
     const double at = Arrow / 2.0 + 2.0 * i;
     const TShape line = horizontal ? RoundBox(at - 0.5, 6.5, at + 0.5, 10.5, 0.3) : RoundBox(6.5, at - 0.5, 10.5, at + 0.5, 0.3);
@@ -49,10 +49,10 @@ TRaster thumbGrip(bool horizontal, TColor ink) {
 
 // The spare last frame: the corner where two scroll bars meet.
 TRaster scrollCorner() {
-  TRaster r(Arrow, Arrow, theme::Track);
+  TRaster r(Arrow, Arrow, theme::Current().Track);
   for (int i = 0; i < 3; ++i)
     for (int j = 0; j <= i; ++j)
-      Paint(r, RoundBox(12.0 - 3 * j, 12.0 - 3 * (i - j), 14.0 - 3 * j, 14.0 - 3 * (i - j), 0.6), theme::Thumb);
+      Paint(r, RoundBox(12.0 - 3 * j, 12.0 - 3 * (i - j), 14.0 - 3 * j, 14.0 - 3 * (i - j), 0.6), theme::Current().Thumb);
   return r;
 }
 
@@ -64,7 +64,7 @@ TRaster trackFrame(TColor fill, bool horizontal) {
 TRaster thumbFrame(TColor colour, bool horizontal) {
   // A pill nine pixels thick along the bar's middle.
   TRaster r(24, Arrow);
-  r.Backdrop = theme::Track;
+  r.Backdrop = theme::Current().Track;
   Paint(r, RoundBox(1, 4, 23, 13, 4.5), colour);
   return horizontal ? r : r.Transpose();
 }
@@ -88,7 +88,7 @@ void AddScrollBar(TSkinBuilder& skin) {
   for (bool horizontal : {true, false}) {
     const std::string s = horizontal ? "HorzScroll" : "VertScroll";
     std::vector<TRaster> tracks;
-    for (TColor fill : {theme::Track, Rgb(226, 231, 238), Rgb(244, 245, 247), Rgb(231, 235, 241)})
+    for (TColor fill : {theme::Current().Track, Rgb(226, 231, 238), Rgb(244, 245, 247), Rgb(231, 235, 241)})
       tracks.push_back(trackFrame(fill, horizontal));
     skin.Image(s, "Image", horizontal ? "scroll_track_horz.bmp" : "scroll_track_vert.bmp", StripOf(tracks));
     skin.Key(s, horizontal ? "LeftWidth" : "TopHeight", 2).Key(s, horizontal ? "RightWidth" : "BottomHeight", 2);
@@ -98,7 +98,7 @@ void AddScrollBar(TSkinBuilder& skin) {
   for (bool horizontal : {true, false}) {
     const std::string s = horizontal ? "HorzScrollThumb" : "VertScrollThumb";
     std::vector<TRaster> thumbs;
-    for (TColor colour : {theme::Thumb, theme::ThumbPressed, theme::ThumbHot}) thumbs.push_back(thumbFrame(colour, horizontal));
+    for (TColor colour : {theme::Current().Thumb, theme::Current().ThumbPressed, theme::Current().ThumbHot}) thumbs.push_back(thumbFrame(colour, horizontal));
     skin.Image(s, "Image", horizontal ? "scroll_thumb_horz.bmp" : "scroll_thumb_vert.bmp", StripOf(thumbs));
     skin.Key(s, horizontal ? "LeftWidth" : "TopHeight", 6).Key(s, horizontal ? "RightWidth" : "BottomHeight", 6);
     skin.Key(s, "Trans", 1).Key(s, "FrameCount", 3);
@@ -107,11 +107,11 @@ void AddScrollBar(TSkinBuilder& skin) {
 
 TRaster TrackChannel(bool vertical) {
   // A groove four pixels deep with softened ends; the ends are 3 pixels long.
-  TRaster r(16, 4, theme::Face);
-  const TColor rows[] = {Rgb(150, 163, 184), Rgb(196, 205, 219), Rgb(214, 221, 231), theme::White};
+  TRaster r(16, 4, theme::Current().Face);
+  const TColor rows[] = {Rgb(150, 163, 184), Rgb(196, 205, 219), Rgb(214, 221, 231), theme::Current().White};
   for (int y = 0; y < 4; ++y) r.FillRect(0, y, 16, 1, rows[y]);
   for (int y : {0, 3})
-    for (int x : {0, 15}) r.Set(x, y, Mix(rows[y], theme::Face, 0.6));
+    for (int x : {0, 15}) r.Set(x, y, Mix(rows[y], theme::Current().Face, 0.6));
   return vertical ? r.Transpose() : r;
 }
 
@@ -122,13 +122,13 @@ enum class TPoint { None, Down, Up, Right, Left };
 // A track bar thumb, 11 x 20 (or turned): 1 normal, 2 active (the look the track bar
 // shows), 3 hot, 4 disabled, 5 pressed.
 TRaster trackThumb(TPoint point, int frame) {
-  TColor top = theme::AccentLight, bottom = theme::Accent, border = theme::AccentDark;
-  if (frame == 1) top = theme::White, bottom = Rgb(226, 232, 241), border = theme::Line;
-  if (frame == 3) top = Rgb(128, 172, 230), bottom = theme::AccentLight, border = theme::Accent;
+  TColor top = theme::Current().AccentLight, bottom = theme::Current().Accent, border = theme::Current().AccentDark;
+  if (frame == 1) top = theme::Current().White, bottom = Rgb(226, 232, 241), border = theme::Current().Line;
+  if (frame == 3) top = Rgb(128, 172, 230), bottom = theme::Current().AccentLight, border = theme::Current().Accent;
   if (frame == 4) top = Rgb(236, 239, 243), bottom = Rgb(226, 230, 236), border = Rgb(196, 203, 214);
-  if (frame == 5) top = theme::Accent, bottom = theme::AccentDark, border = Rgb(34, 66, 116);
+  if (frame == 5) top = theme::Current().Accent, bottom = theme::Current().AccentDark, border = Rgb(34, 66, 116);
   TRaster r(11, 20);
-  r.Backdrop = theme::Face;
+  r.Backdrop = theme::Current().Face;
   if (point == TPoint::None) {
     art::DrawFace(r, 0, 0, 11, 20, {top, bottom, border, 3, 0.25});
   } else {
@@ -197,19 +197,19 @@ namespace {
 TRaster spinHalf(TDirection direction, int frame, bool glyphOnly, bool vertical) {
   const int w = vertical ? 17 : 11, h = vertical ? 11 : 17;
   TRaster r(w, h);
-  r.Backdrop = theme::White;
-  TColor ink = theme::Glyph;
-  if (frame == 2) ink = theme::White;
-  if (frame == 3) ink = theme::GlyphDisabled;
-  if (frame == 4) ink = theme::Accent;
+  r.Backdrop = theme::Current().White;
+  TColor ink = theme::Current().Glyph;
+  if (frame == 2) ink = theme::Current().White;
+  if (frame == 3) ink = theme::Current().GlyphDisabled;
+  if (frame == 4) ink = theme::Current().Accent;
   if (!glyphOnly) {
-    art::TFace face{theme::White, Rgb(236, 240, 246), theme::Line, 2.5};
-    if (frame == 2) face = {theme::Accent, theme::AccentDark, theme::AccentDark, 2.5};
+    art::TFace face{theme::Current().White, Rgb(236, 240, 246), theme::Current().Line, 2.5};
+    if (frame == 2) face = {theme::Current().Accent, theme::Current().AccentDark, theme::Current().AccentDark, 2.5};
     if (frame == 3) face = {Rgb(243, 245, 248), Rgb(240, 242, 246), Rgb(206, 212, 222), 2.5};
-    if (frame == 4) face = {theme::White, theme::AccentSoft, theme::AccentHotLine, 2.5};
+    if (frame == 4) face = {theme::Current().White, theme::Current().AccentSoft, theme::Current().AccentHotLine, 2.5};
     art::DrawFace(r, 0, 0, w, h, face);
   } else if (frame == 2) {
-    ink = theme::AccentDark;
+    ink = theme::Current().AccentDark;
   }
   Paint(r, art::Arrow(w / 2.0, h / 2.0, 3, direction), ink);
   return r;

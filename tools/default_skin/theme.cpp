@@ -1,0 +1,108 @@
+// The two themes' colours.
+#include "theme.h"
+
+namespace velmora::tools::theme {
+
+const TTheme Velmora{
+    .SkinName = "Velmora",
+    .Face = Rgb(233, 237, 243),
+    .FaceLight = Rgb(246, 248, 251),
+    .White = Rgb(255, 255, 255),
+    .Text = Rgb(33, 41, 54),
+    .TextDisabled = Rgb(160, 170, 186),
+    .Glyph = Rgb(84, 96, 116),
+    .GlyphDisabled = Rgb(184, 191, 203),
+    .Line = Rgb(160, 172, 190),
+    .LineSoft = Rgb(206, 213, 224),
+    .LineDark = Rgb(96, 108, 128),
+    .Accent = Rgb(62, 112, 184),
+    .AccentLight = Rgb(98, 148, 216),
+    .AccentDark = Rgb(46, 88, 150),
+    .AccentSoft = Rgb(214, 227, 245),
+    .AccentHotLine = Rgb(108, 146, 204),
+    .Track = Rgb(236, 239, 244),
+    .Thumb = Rgb(176, 187, 204),
+    .ThumbHot = Rgb(146, 161, 185),
+    .ThumbPressed = Rgb(108, 128, 162),
+    .Menu = Rgb(250, 251, 253),
+    .MenuBar = Rgb(238, 241, 246),
+    .MenuLine = Rgb(150, 162, 182),
+    .ActiveFrame = {.Outline = Rgb(42, 56, 80),
+                    .TitleTop = Rgb(96, 121, 159),
+                    .TitleBottom = Rgb(72, 95, 131),
+                    .Gloss = Rgb(124, 146, 180),
+                    .Separator = Rgb(52, 70, 100),
+                    .Side = Rgb(72, 95, 131),
+                    .Inner = Rgb(56, 76, 108),
+                    .TitleText = Rgb(255, 255, 255),
+                    .GlyphNormal = Rgb(240, 244, 250)},
+    .InactiveFrame = {.Outline = Rgb(110, 120, 136),
+                      .TitleTop = Rgb(164, 174, 190),
+                      .TitleBottom = Rgb(146, 157, 174),
+                      .Gloss = Rgb(184, 192, 205),
+                      .Separator = Rgb(124, 135, 152),
+                      .Side = Rgb(146, 157, 174),
+                      .Inner = Rgb(128, 139, 156),
+                      .TitleText = Rgb(234, 238, 244),
+                      .GlyphNormal = Rgb(226, 231, 238)},
+    .Desktop = Rgb(96, 104, 116),
+    .CloseHot = Rgb(204, 62, 56),
+    .ClosePressed = Rgb(160, 42, 38),
+};
+
+// The same light faces in a warmer grey, a green title bar and a green accent.
+const TTheme Sage{
+    .SkinName = "Velmora Sage",
+    .Face = Rgb(234, 237, 230),
+    .FaceLight = Rgb(247, 248, 244),
+    .White = Rgb(255, 255, 255),
+    .Text = Rgb(34, 44, 36),
+    .TextDisabled = Rgb(160, 170, 158),
+    .Glyph = Rgb(82, 100, 84),
+    .GlyphDisabled = Rgb(186, 194, 184),
+    .Line = Rgb(158, 174, 160),
+    .LineSoft = Rgb(206, 216, 206),
+    .LineDark = Rgb(92, 110, 94),
+    .Accent = Rgb(58, 138, 92),
+    .AccentLight = Rgb(96, 174, 124),
+    .AccentDark = Rgb(40, 106, 68),
+    .AccentSoft = Rgb(214, 236, 220),
+    .AccentHotLine = Rgb(104, 168, 126),
+    .Track = Rgb(236, 240, 234),
+    .Thumb = Rgb(174, 192, 176),
+    .ThumbHot = Rgb(144, 168, 148),
+    .ThumbPressed = Rgb(98, 132, 104),
+    .Menu = Rgb(250, 252, 249),
+    .MenuBar = Rgb(238, 242, 236),
+    .MenuLine = Rgb(148, 166, 150),
+    .ActiveFrame = {.Outline = Rgb(36, 62, 44),
+                    .TitleTop = Rgb(88, 132, 100),
+                    .TitleBottom = Rgb(64, 106, 76),
+                    .Gloss = Rgb(118, 158, 128),
+                    .Separator = Rgb(46, 78, 56),
+                    .Side = Rgb(64, 106, 76),
+                    .Inner = Rgb(50, 86, 60),
+                    .TitleText = Rgb(255, 255, 255),
+                    .GlyphNormal = Rgb(240, 248, 242)},
+    .InactiveFrame = {.Outline = Rgb(110, 124, 112),
+                      .TitleTop = Rgb(166, 180, 168),
+                      .TitleBottom = Rgb(148, 163, 150),
+                      .Gloss = Rgb(186, 198, 188),
+                      .Separator = Rgb(124, 140, 126),
+                      .Side = Rgb(148, 163, 150),
+                      .Inner = Rgb(130, 146, 132),
+                      .TitleText = Rgb(236, 242, 236),
+                      .GlyphNormal = Rgb(228, 236, 228)},
+    .Desktop = Rgb(96, 104, 116),
+    .CloseHot = Rgb(204, 62, 56),
+    .ClosePressed = Rgb(160, 42, 38),
+};
+
+namespace {
+const TTheme* current = &Velmora;
+}
+
+const TTheme& Current() { return *current; }
+void Select(const TTheme& theme) { current = &theme; }
+
+}  // namespace velmora::tools::theme
