@@ -47,6 +47,21 @@ object GalleryForm: TGalleryForm
         end
       end
     end
+    object miSkin: TMenuItem
+      Caption = '&Skin'
+      object miSkinDefault: TMenuItem
+        Caption = '&Velmora (built in)'
+        OnClick = UseBuiltInSkin
+      end
+      object miSkinSage: TMenuItem
+        Caption = 'Velmora &Sage'
+        OnClick = UseSageSkin
+      end
+      object miSkinOpen: TMenuItem
+        Caption = '&Open package...'
+        OnClick = OpenSkinPackage
+      end
+    end
     object miHelp: TMenuItem
       Caption = '&Help'
       object miAbout: TMenuItem

@@ -1,6 +1,13 @@
 // The gallery's window.
 #include "gallery/gallery_form.h"
 
+#include <windows.h>
+
+#include <commdlg.h>
+
+#include <fstream>
+#include <iterator>
+
 #include "framework/application.h"
 #include "framework/exception.h"
 #include "framework/mask_edit.h"
@@ -14,6 +21,13 @@ T* find(TForm& form, const char* name) {
   T* component = dynamic_cast<T*>(form.FindComponent(name));
   if (!component) throw Exception(FormatText("The stored form has no %s", {name}));
   return component;
+}
+
+bool readFileBytes(const std::string& path, std::vector<std::uint8_t>& bytes) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return false;
+  bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  return !in.bad();
 }
 
 }  // namespace
@@ -36,10 +50,14 @@ TGalleryForm::TGalleryForm() : TForm(nullptr) {
   RegisterMethod("ShowMessageBox", notify(&TGalleryForm::ShowMessageBox));
   RegisterMethod("ShowMdiWindow", notify(&TGalleryForm::ShowMdiWindow));
   RegisterMethod("CloseGallery", notify(&TGalleryForm::CloseGallery));
+  RegisterMethod("UseBuiltInSkin", notify(&TGalleryForm::UseBuiltInSkin));
+  RegisterMethod("UseSageSkin", notify(&TGalleryForm::UseSageSkin));
+  RegisterMethod("OpenSkinPackage", notify(&TGalleryForm::OpenSkinPackage));
   LoadFromDefinition(GalleryFormText);
   FMenu = find<TMainMenu>(*this, "mnuMain");
   FStatus = find<TStatusBar>(*this, "sbStatus");
   FSkin = find<TSkinData>(*this, "skn");
+  FBuiltInSkin = FSkin->StoredPackage();
   FMenu->AttachTo(Handle());
 }
 
@@ -68,5 +86,41 @@ void TGalleryForm::ShowMdiWindow(TObjectSender) {
 }
 
 void TGalleryForm::CloseGallery(TObjectSender) { Close(); }
+
+bool TGalleryForm::SwitchSkin(const std::string& path) {
+  std::vector<std::uint8_t> package = FBuiltInSkin;
+  if (!path.empty() && !readFileBytes(path, package)) package.clear();
+  return !package.empty() && FSkin->UsePackage(std::move(package));
+}
+
+void TGalleryForm::switchSkinOrSay(const std::string& path) {
+  if (SwitchSkin(path)) return;
+  MessageBoxA(Handle(), ("Cannot load the skin package " + path).c_str(), Application.Title().c_str(),
+              MB_OK | MB_ICONSTOP);
+}
+
+std::string TGalleryForm::SageSkinPath() {
+  char exe[MAX_PATH] = {};
+  GetModuleFileNameA(nullptr, exe, MAX_PATH);
+  std::string folder(exe);
+  folder.erase(folder.find_last_of('\\') + 1);
+  return folder + "skins\\sage.vskin";
+}
+
+void TGalleryForm::UseBuiltInSkin(TObjectSender) { switchSkinOrSay({}); }
+
+void TGalleryForm::UseSageSkin(TObjectSender) { switchSkinOrSay(SageSkinPath()); }
+
+void TGalleryForm::OpenSkinPackage(TObjectSender) {
+  char path[MAX_PATH] = {};
+  OPENFILENAMEA dialog{};
+  dialog.lStructSize = sizeof dialog;
+  dialog.hwndOwner = Handle();
+  dialog.lpstrFilter = "Skin packages (*.vskin)\0*.vskin\0All files\0*.*\0";
+  dialog.lpstrFile = path;
+  dialog.nMaxFile = MAX_PATH;
+  dialog.Flags = OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY;
+  if (GetOpenFileNameA(&dialog)) switchSkinOrSay(path);
+}
 
 }  // namespace velmora

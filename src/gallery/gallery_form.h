@@ -2,7 +2,10 @@
 // sub-menus, a message box and an MDI window, restored from its stored form.
 #pragma once
 
+#include <cstdint>
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "framework/common_controls.h"
 #include "framework/form.h"
@@ -21,8 +24,19 @@ class TGalleryForm : public TForm {
 
   TSkinData* Skin() const { return FSkin; }
   void WndProc(TMessage& message) override;
+  // Switches the gallery to the package at `path` at run time, or back to the skin built
+  // into it for an empty path. A package that does not load leaves the skin in use;
+  // false then.
+  bool SwitchSkin(const std::string& path);
+  // The second skin of ours, beside the gallery: skins\sage.vskin.
+  static std::string SageSkinPath();
 
  private:
+  void UseBuiltInSkin(TObjectSender sender);
+  void UseSageSkin(TObjectSender sender);
+  void OpenSkinPackage(TObjectSender sender);
+  // SwitchSkin, saying so in a message box when the package does not load.
+  void switchSkinOrSay(const std::string& path);
   void ShowMessageBox(TObjectSender sender);
   void ShowMdiWindow(TObjectSender sender);
   void CloseGallery(TObjectSender sender);
@@ -30,6 +44,7 @@ class TGalleryForm : public TForm {
   TMainMenu* FMenu = nullptr;
   TStatusBar* FStatus = nullptr;
   TSkinData* FSkin = nullptr;
+  std::vector<std::uint8_t> FBuiltInSkin;  // the package of the stored form
   std::unique_ptr<TMdiDemo> FMdi;
 };
 

@@ -154,6 +154,18 @@ void TSkinData::SetSkinFile(const std::string& path) {
   UpdateSkin();
 }
 
+bool TSkinData::UsePackage(std::vector<std::uint8_t> package) {
+  if (designing()) return false;
+  std::vector<std::uint8_t> previous = std::exchange(FPackage, std::move(package));
+  if (!LoadSkin()) {
+    FPackage = std::move(previous);
+    if (!FPackage.empty()) LoadSkin();  // the skin in use stays in use
+    return false;
+  }
+  UpdateSkin();
+  return true;
+}
+
 bool TSkinData::LoadSkin() {
   if (designing()) return false;
   FNoSkin = true;

@@ -60,6 +60,10 @@ class TSkinData : public TComponent {
   const std::vector<std::string>& Skin3rd() const { return FSkin3rd; }
   std::string SkinFile() const { return FSkinFile; }
   void SetSkinFile(const std::string& path);
+  // Switches to `package` (a package file's bytes) at run time: every skinned window and
+  // control follows. A package that does not load leaves the skin in use as it was;
+  // false then.
+  bool UsePackage(std::vector<std::uint8_t> package);
   // "(Good)" while designing with a stored package, else "(none)"; writing does nothing.
   std::string SkinStore() const;
   void SetSkinStore(const std::string&) {}
