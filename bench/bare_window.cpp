@@ -1,0 +1,35 @@
+// The baseline of the start benchmark: the least a Win32 program does to show a window
+// (a class, a window, a message loop), with nothing of Velmora in it.
+#include <windows.h>
+
+namespace {
+
+LRESULT CALLBACK windowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
+  if (msg == WM_DESTROY) {
+    PostQuitMessage(0);
+    return 0;
+  }
+  return DefWindowProcA(window, msg, wParam, lParam);
+}
+
+}  // namespace
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
+  WNDCLASSA windowClass{};
+  windowClass.lpfnWndProc = windowProc;
+  windowClass.hInstance = instance;
+  windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
+  windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+  windowClass.lpszClassName = "VelmoraBareWindow";
+  RegisterClassA(&windowClass);
+  HWND window = CreateWindowExA(0, "VelmoraBareWindow", "Velmora bare window", WS_OVERLAPPEDWINDOW, 100, 100, 420,
+                                320, nullptr, nullptr, instance, nullptr);
+  ShowWindow(window, show);
+  UpdateWindow(window);
+  MSG msg;
+  while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
+    TranslateMessage(&msg);
+    DispatchMessageA(&msg);
+  }
+  return 0;
+}
