@@ -20,8 +20,8 @@ namespace {
 
 using namespace velmora::tools;
 
-TSkinBuilder drawSkin() {
-  TSkinBuilder skin;
+TSkinBuilder drawSkin(const std::string& title) {
+  TSkinBuilder skin(title);
   AddIdentity(skin);
   AddColours(skin);
   AddWindowFrame(skin);
@@ -60,11 +60,11 @@ int main(int argc, char** argv) {
   }
   try {
     theme::Select(theme::Velmora);
-    drawSkin().Write(argv[1], "velmora.ini");
+    drawSkin("Velmora's default skin").Write(argv[1], "velmora.ini");
     writeResources(argv[2]);
     if (argc == 4) {
       theme::Select(theme::Sage);
-      drawSkin().Write(argv[3], "velmora.ini");
+      drawSkin("Velmora Sage, our second skin").Write(argv[3], "velmora.ini");
       theme::Select(theme::Velmora);
     }
     return 0;

@@ -12,7 +12,7 @@ namespace velmora::tools {
 namespace {
 
 TEST(SkinBuilder, DefinitionTextReadsBack) {
-  TSkinBuilder skin;
+  TSkinBuilder skin("A test skin");
   skin.Note("Buttons", "push buttons");
   skin.Key("Buttons", "LeftWidth", 5).Colour("Colours", "ButtonFace", Rgb(233, 237, 243));
   skin.Image("Buttons", "Bitmap", "buttons.bmp", TRaster(10, 2));
@@ -30,7 +30,7 @@ TEST(SkinBuilder, DefinitionTextReadsBack) {
 }
 
 TEST(SkinBuilder, RefusesMistakes) {
-  TSkinBuilder skin;
+  TSkinBuilder skin("A test skin");
   skin.Key("A", "Key", 1);
   EXPECT_THROW(skin.Key("A", "Key", 2), std::logic_error);  // the reader would keep the first
   skin.Image("A", "Image", "a.bmp", TRaster(1, 1));

@@ -47,9 +47,9 @@ TSkinBuilder& TSkinBuilder::Image(const std::string& sectionName, const std::str
 }
 
 std::string TSkinBuilder::DefinitionText() const {
-  std::string text =
-      "; Velmora's default skin. Written by tools/make_default_skin: change the generator,\n"
-      "; not this file. skins/README.md explains the sections, keys and frames.\n";
+  std::string text = "; " + FTitle +
+                     ". Written by tools/make_default_skin: change the generator,\n"
+                     "; not this file. skins/README.md explains the sections, keys and frames.\n";
   for (const TSection& s : FSections) {
     text += "\n";
     for (const std::string& note : s.Notes) text += "; " + note + "\n";

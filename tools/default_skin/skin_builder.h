@@ -14,6 +14,9 @@ namespace velmora::tools {
 
 class TSkinBuilder {
  public:
+  // `title` opens the definition text's header comment ("Velmora's default skin").
+  explicit TSkinBuilder(std::string title) : FTitle(std::move(title)) {}
+
   // Adds a key to a section (the section is created at its first key, in that order).
   TSkinBuilder& Key(const std::string& section, const std::string& key, const std::string& value);
   TSkinBuilder& Key(const std::string& section, const std::string& key, int value);
@@ -37,6 +40,7 @@ class TSkinBuilder {
     std::vector<std::pair<std::string, std::string>> Keys;
   };
   TSection& section(const std::string& name);
+  std::string FTitle;
   std::vector<TSection> FSections;
   std::map<std::string, TRaster> FImages;
 };
