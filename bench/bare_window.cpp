@@ -1,6 +1,11 @@
 // The baseline of the start benchmark: the least a Win32 program does to show a window
-// (a class, a window, a message loop), with nothing of Velmora in it.
+// (a class, a window, a message loop), with nothing of Velmora in it. With "--dlls" it
+// first loads the system libraries velmora.exe links besides these (the shell's, COM's,
+// the registry's), to tell their cost from the program's own.
 #include <windows.h>
+
+#include <cstring>
+#include <initializer_list>
 
 namespace {
 
@@ -14,7 +19,9 @@ LRESULT CALLBACK windowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam)
 
 }  // namespace
 
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int show) {
+  if (commandLine && std::strstr(commandLine, "--dlls"))
+    for (const char* library : {"advapi32.dll", "ole32.dll", "shell32.dll"}) LoadLibraryA(library);
   WNDCLASSA windowClass{};
   windowClass.lpfnWndProc = windowProc;
   windowClass.hInstance = instance;
