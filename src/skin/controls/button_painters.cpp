@@ -113,6 +113,13 @@ void TSkinButton::click() {
 
 void TSkinButton::AfterMessage(TMessage& message) {
   switch (message.Msg) {
+    // The system draws a new state, check or style itself, at once: the skin goes back
+    // over it before anyone sees it.
+    case BM_SETSTATE:
+    case BM_SETCHECK:
+    case BM_SETSTYLE:
+      if (hasFace()) Refresh();
+      return;
     case WM_MOUSELEAVE:
       HotState = PressedState = false;
       Refresh();

@@ -59,7 +59,11 @@ bool TSkinCheckMark::BeforeMessage(TMessage& message) {
 
 void TSkinCheckMark::AfterMessage(TMessage& message) {
   switch (message.Msg) {
+    // The system draws the new check, state or style itself, at once: the skin goes back
+    // over it before anyone sees it.
     case BM_SETCHECK:
+    case BM_SETSTATE:
+    case BM_SETSTYLE:
     case WM_LBUTTONDOWN:
     case WM_LBUTTONUP:
     case WM_LBUTTONDBLCLK:
