@@ -120,5 +120,29 @@ TEST_F(NoNativeLookTest, ButtonStateAndCheck) {
   });
 }
 
+// Every skinned control of the gallery painted 10,000 times, and the whole window
+// repainted a hundred times with its frame and every child, leave no GDI object behind.
+TEST_F(NoNativeLookTest, RepaintsLeaveNoGdiObjectBehind) {
+  const std::vector<TWinControl*> controls = skinnedControls();
+  ASSERT_FALSE(controls.empty());
+  TBitmap target(800, 600);
+  MemoryDC dc;
+  SelectScope select(dc, target.Handle());
+  const auto paintAll = [&] {
+    for (TWinControl* control : controls) SendMessageA(control->Handle(), WM_PAINT, reinterpret_cast<WPARAM>(dc.Get()), 0);
+  };
+  const auto redrawWindow = [&] {
+    RedrawWindow(Form->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+  };
+  paintAll();
+  redrawWindow();
+  pump(100);
+  const int before = GdiCounters::LiveTotal();
+  for (int i = 0; i < 10000; ++i) paintAll();
+  for (int i = 0; i < 100; ++i) redrawWindow();
+  pump(100);
+  EXPECT_EQ(GdiCounters::LiveTotal(), before);
+}
+
 }  // namespace
 }  // namespace velmora
