@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include <commctrl.h>
 #include <commdlg.h>
 
 #include <fstream>
@@ -90,7 +91,12 @@ void TGalleryForm::CloseGallery(TObjectSender) { Close(); }
 bool TGalleryForm::SwitchSkin(const std::string& path) {
   std::vector<std::uint8_t> package = FBuiltInSkin;
   if (!path.empty() && !readFileBytes(path, package)) package.clear();
-  return !package.empty() && FSkin->UsePackage(std::move(package));
+  if (package.empty() || !FSkin->UsePackage(std::move(package))) return false;
+  // The status bar's second panel names the skin in use.
+  const std::string text = "Skin: " + FSkin->SkinName;
+  if (FStatus && FStatus->HandleAllocated())
+    SendMessageA(FStatus->Handle(), SB_SETTEXTA, 1, reinterpret_cast<LPARAM>(text.c_str()));
+  return true;
 }
 
 void TGalleryForm::switchSkinOrSay(const std::string& path) {

@@ -2,6 +2,9 @@
 // and takes the new skin's look, switching back gives the very pixels of the first
 // skin, a package that does not load leaves the skin in use, and a hundred switches
 // leave no GDI object behind.
+#include <windows.h>
+
+#include <commctrl.h>
 #include <gtest/gtest.h>
 
 #include <map>
@@ -81,6 +84,12 @@ TEST_F(SkinSwitchTest, EveryControlTakesTheNewSkinAndComesBackExactly) {
 
   ASSERT_TRUE(switchTo(VELMORA_SAGE_SKIN_PATH));
   EXPECT_EQ(Form->Skin()->SkinName, "Velmora Sage");
+  char panel[64] = {};
+  HWND status = FindWindowExA(Form->Handle(), nullptr, "msctls_statusbar32", nullptr);
+  if (!status) status = FindWindowExA(Form->Handle(), nullptr, "TStatusBar", nullptr);
+  ASSERT_NE(status, nullptr);
+  SendMessageA(status, SB_GETTEXTA, 1, reinterpret_cast<LPARAM>(panel));
+  EXPECT_STREQ(panel, "Skin: Velmora Sage");
   EXPECT_EQ(skinnedControls(), Skinned) << "every control is still skinned";
   const auto second = faces();
   int changed = 0;
