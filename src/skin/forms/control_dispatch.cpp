@@ -14,6 +14,7 @@
 #include "skin/controls/check_painters.h"
 #include "skin/controls/edit_painters.h"
 #include "skin/controls/painter_messages.h"
+#include "skin/controls/progress_painter.h"
 #include "skin/controls/skin_property.h"
 #include "skin/data/skin_platform.h"
 
@@ -222,6 +223,9 @@ void TControlDispatch::apply(TPainterKind kind, TControl& control) {
     case TPainterKind::DcEditPlain:
       if (windowed) attachWindow<TSkinEdit>(windowed->Handle());
       break;
+    case TPainterKind::Progress:
+      attach<TSkinProgress>(control);
+      break;
     case TPainterKind::EmbeddedForm:
       attach<TSkinBox>(control, true);
       SkinComponents(control);
@@ -273,9 +277,12 @@ void TControlDispatch::SkinWindow(HWND window) {
     case TPainterKind::BoxH:
       attachWindow<TSkinBoxH>(window);
       break;
+    case TPainterKind::Progress:
+      attachWindow<TSkinProgress>(window);
+      break;
     default:
-      // Combo boxes, size grips, tabs and progress bars get their painters with the
-      // controls that come later.
+      // Combo boxes, size grips and tabs get their painters with the controls that come
+      // later.
       break;
   }
 }
