@@ -15,6 +15,7 @@
 #include "skin/controls/edit_painters.h"
 #include "skin/controls/painter_messages.h"
 #include "skin/controls/progress_painter.h"
+#include "skin/controls/statusbar_painter.h"
 #include "skin/controls/skin_property.h"
 #include "skin/data/skin_platform.h"
 
@@ -225,6 +226,9 @@ void TControlDispatch::apply(TPainterKind kind, TControl& control) {
       break;
     case TPainterKind::Progress:
       attach<TSkinProgress>(control);
+      break;
+    case TPainterKind::StatusBar:
+      attach<TSkinStatusBar>(control);
       break;
     case TPainterKind::EmbeddedForm:
       attach<TSkinBox>(control, true);
