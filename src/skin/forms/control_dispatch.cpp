@@ -16,6 +16,7 @@
 #include "skin/controls/painter_messages.h"
 #include "skin/controls/progress_painter.h"
 #include "skin/controls/statusbar_painter.h"
+#include "skin/controls/trackbar_painter.h"
 #include "skin/controls/skin_property.h"
 #include "skin/data/skin_platform.h"
 
@@ -229,6 +230,13 @@ void TControlDispatch::apply(TPainterKind kind, TControl& control) {
       break;
     case TPainterKind::StatusBar:
       attach<TSkinStatusBar>(control);
+      break;
+    case TPainterKind::TransparentTrackBar:
+      SetPropText(&control, "Transparent", "True");
+      attach<TSkinTrackBar>(control);
+      break;
+    case TPainterKind::TrackBar:
+      attach<TSkinTrackBar>(control);
       break;
     case TPainterKind::EmbeddedForm:
       attach<TSkinBox>(control, true);
