@@ -17,6 +17,7 @@
 #include "skin/controls/progress_painter.h"
 #include "skin/controls/statusbar_painter.h"
 #include "skin/controls/trackbar_painter.h"
+#include "skin/controls/updown_painter.h"
 #include "skin/controls/skin_property.h"
 #include "skin/data/skin_platform.h"
 
@@ -237,6 +238,9 @@ void TControlDispatch::apply(TPainterKind kind, TControl& control) {
       break;
     case TPainterKind::TrackBar:
       attach<TSkinTrackBar>(control);
+      break;
+    case TPainterKind::UpDown:
+      attach<TSkinUpDown>(control);
       break;
     case TPainterKind::EmbeddedForm:
       attach<TSkinBox>(control, true);
