@@ -53,8 +53,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   try {
     form = std::make_unique<TGalleryForm>();
     if (!skin.empty()) {
-      form->Skin()->SetSkinFile(skin);
-      if (form->Skin()->NoSkin()) {
+      if (!form->SwitchSkin(skin)) {
         MessageBoxA(nullptr, ("Cannot load the skin package " + skin).c_str(), Title, MB_OK | MB_ICONSTOP);
         return 1;
       }
