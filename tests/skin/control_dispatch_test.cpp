@@ -10,6 +10,8 @@
 #include "skin/controls/button_painters.h"
 #include "skin/controls/check_painters.h"
 #include "skin/controls/edit_painters.h"
+#include "skin/controls/sizer_painter.h"
+#include "framework/gdi_object.h"
 #include "skin/skin_test_package.h"
 
 namespace velmora {
@@ -158,6 +160,34 @@ TEST_F(ControlDispatchTest, DialogButtonsByStyle) {
   const std::size_t painted = Painters.Painters().size();
   Dispatch.SkinWindow(dialog);
   EXPECT_EQ(Painters.Painters().size(), painted);
+  DestroyWindow(dialog);
+}
+
+// A size grip takes the skin's background colour; a working scroll bar in the same
+// dialog is not given the sizer's painter.
+TEST_F(ControlDispatchTest, OnlyARealSizeGripGetsTheSizer) {
+  const HWND dialog = CreateWindowExA(0, "#32770", "Dialog", WS_POPUP, 0, 0, 300, 200, nullptr, nullptr, nullptr, nullptr);
+  ASSERT_NE(dialog, nullptr);
+  const HWND grip = CreateWindowExA(0, "SCROLLBAR", "", WS_CHILD | WS_VISIBLE | SBS_SIZEGRIP, 280, 180, 18, 18, dialog,
+                                    nullptr, nullptr, nullptr);
+  const HWND bar = CreateWindowExA(0, "SCROLLBAR", "", WS_CHILD | WS_VISIBLE | SBS_VERT, 10, 10, 17, 120, dialog, nullptr,
+                                   nullptr, nullptr);
+  Dispatch.SkinWindow(dialog);
+  EXPECT_NE(dynamic_cast<TSkinSizer*>(Dispatch.PainterOf(grip)), nullptr);
+  EXPECT_EQ(Dispatch.PainterOf(bar), nullptr);
+
+  TBitmap pixels(18, 18);
+  {
+    MemoryDC dc;
+    SelectScope select(dc, pixels.Handle());
+    SendMessageA(grip, WM_PAINT, reinterpret_cast<WPARAM>(dc.Get()), 0);
+    GdiFlush();
+  }
+  const COLORREF face = ColorToRGB(Data.Colors.Colors[scButtonFace]);
+  int other = 0;
+  for (int y = 0; y < 18; ++y)
+    for (int x = 0; x < 18; ++x) other += pixels.Pixel(x, y) != face;
+  EXPECT_EQ(other, 0) << "the grip is the skin's background";
   DestroyWindow(dialog);
 }
 

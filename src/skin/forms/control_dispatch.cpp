@@ -15,6 +15,7 @@
 #include "skin/controls/edit_painters.h"
 #include "skin/controls/painter_messages.h"
 #include "skin/controls/progress_painter.h"
+#include "skin/controls/sizer_painter.h"
 #include "skin/controls/statusbar_painter.h"
 #include "skin/controls/trackbar_painter.h"
 #include "skin/controls/updown_painter.h"
@@ -296,9 +297,11 @@ void TControlDispatch::SkinWindow(HWND window) {
     case TPainterKind::Progress:
       attachWindow<TSkinProgress>(window);
       break;
+    case TPainterKind::Sizer:
+      attachWindow<TSkinSizer>(window);
+      break;
     default:
-      // Combo boxes, size grips and tabs get their painters with the controls that come
-      // later.
+      // Combo boxes and tabs get their painters with the controls that come later.
       break;
   }
 }
