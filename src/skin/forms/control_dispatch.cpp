@@ -1,6 +1,8 @@
 // Painter dispatch.
 #include "skin/forms/control_dispatch.h"
 
+#include <commctrl.h>
+
 #include "skin/forms/dispatch_rules.h"
 
 #include <algorithm>
@@ -14,6 +16,7 @@
 #include "skin/controls/check_painters.h"
 #include "skin/controls/edit_painters.h"
 #include "skin/controls/painter_messages.h"
+#include "skin/controls/header_painter.h"
 #include "skin/controls/progress_painter.h"
 #include "skin/controls/sizer_painter.h"
 #include "skin/controls/statusbar_painter.h"
@@ -242,6 +245,17 @@ void TControlDispatch::apply(TPainterKind kind, TControl& control) {
       break;
     case TPainterKind::UpDown:
       attach<TSkinUpDown>(control);
+      break;
+    case TPainterKind::Header:
+      attach<TSkinHeader>(control);
+      break;
+    case TPainterKind::ListView:
+      // The list view's column header; its scroll bars keep their own look until the
+      // scroll bar painters come.
+      if (windowed)
+        if (HWND header = reinterpret_cast<HWND>(SendMessageA(windowed->Handle(), LVM_GETHEADER, 0, 0));
+            header && !PainterOf(header))
+          attachWindow<TSkinHeader>(header);
       break;
     case TPainterKind::EmbeddedForm:
       attach<TSkinBox>(control, true);
