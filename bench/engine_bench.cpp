@@ -18,6 +18,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/message_loop.h"
 #include "gallery/gallery_form.h"
 #include "skin/data/skin_manager_link.h"
 #include "skin/forms/skin_manager.h"
@@ -32,22 +33,6 @@ using Clock = std::chrono::steady_clock;
 
 double millisSince(Clock::time_point start) {
   return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
-}
-
-void pump() {
-  MSG msg;
-  while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-    TranslateMessage(&msg);
-    DispatchMessageA(&msg);
-  }
-}
-
-void settle(int milliseconds) {
-  const auto end = Clock::now() + std::chrono::milliseconds(milliseconds);
-  while (Clock::now() < end) {
-    pump();
-    Sleep(5);
-  }
 }
 
 TSkinManage* manager() { return dynamic_cast<TSkinManage*>(SkinManager()); }
@@ -66,7 +51,7 @@ bool skinned(HWND window) {
 double galleryRepaint(bool withSkin, int repaints) {
   auto form = std::make_unique<TGalleryForm>();
   form->Show();
-  settle(800);
+  bench::Settle(800);
   const HWND window = form->Handle();
   if (withSkin && !skinned(window)) fail("the gallery was not skinned");
   const UINT flags = RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW;
@@ -76,7 +61,7 @@ double galleryRepaint(bool withSkin, int repaints) {
   GdiFlush();
   const double micros = millisSince(start) * 1000.0 / repaints;
   form.reset();
-  settle(100);
+  bench::Settle(100);
   return micros;
 }
 
@@ -86,7 +71,7 @@ double firstSkinning(std::unique_ptr<TGalleryForm>& form) {
   form = std::make_unique<TGalleryForm>();
   form->Show();
   while (!skinned(form->Handle()) || manager()->ActionPending()) {
-    pump();
+    bench::Pump();
     if (millisSince(start) > 10000) fail("the gallery was not skinned in 10 s");
     Sleep(0);
   }
@@ -99,7 +84,7 @@ double skinSwitch(TGalleryForm& form, const std::string& path) {
   const auto start = Clock::now();
   if (!form.SwitchSkin(path)) fail("the second skin did not load");
   if (manager()->ActionPending()) manager()->DoAction();
-  pump();
+  bench::Pump();
   return millisSince(start);
 }
 
@@ -173,10 +158,10 @@ int main(int argc, char** argv) {
   for (int i = 0; i < 3; ++i) {
     std::unique_ptr<TGalleryForm> form;
     firsts.push_back(firstSkinning(form));
-    settle(300);
+    bench::Settle(300);
     for (int j = 0; j < 4; ++j) switches.push_back(skinSwitch(*form, j % 2 == 0 ? second : std::string()));
     form.reset();
-    settle(200);
+    bench::Settle(200);
   }
   FreeSkinManager();
   std::printf("gallery skin switch: %.1f ms, first skinning at start %.1f ms, ratio %.2f (goal 1.5)\n",

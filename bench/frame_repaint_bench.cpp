@@ -12,6 +12,7 @@
 #include <string>
 
 #include "app/main_form.h"
+#include "bench/message_loop.h"
 #include "gallery/gallery_form.h"
 #include "skin/data/skin_manager_link.h"
 #include "skin/forms/skin_manager.h"
@@ -22,22 +23,6 @@ using namespace velmora;
 namespace {
 
 using Clock = std::chrono::steady_clock;
-
-void pump() {
-  MSG msg;
-  while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-    TranslateMessage(&msg);
-    DispatchMessageA(&msg);
-  }
-}
-
-void settle(int milliseconds) {
-  const auto end = Clock::now() + std::chrono::milliseconds(milliseconds);
-  while (Clock::now() < end) {
-    pump();
-    Sleep(10);
-  }
-}
 
 std::string scratchPath() {
   char folder[MAX_PATH] = {};
@@ -55,7 +40,7 @@ std::unique_ptr<TForm> makeGallery() { return std::make_unique<TGalleryForm>(); 
 Figures measure(std::unique_ptr<TForm> (*make)(), bool skinned, int repaints, int resizes) {
   std::unique_ptr<TForm> form = make();
   form->Show();
-  settle(600);
+  bench::Settle(600);
   const HWND window = form->Handle();
   if (skinned) {
     auto* manager = dynamic_cast<TSkinManage*>(SkinManager());
@@ -80,7 +65,7 @@ Figures measure(std::unique_ptr<TForm> (*make)(), bool skinned, int repaints, in
   GdiFlush();
   f.ResizeMicros = std::chrono::duration<double, std::micro>(Clock::now() - start).count() / resizes;
   form.reset();
-  settle(100);
+  bench::Settle(100);
   return f;
 }
 

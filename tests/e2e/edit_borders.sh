@@ -16,14 +16,14 @@ edits=("TEdit 0" "TEdit 1" "TEdit 2" "TEdit 3" "TMaskEdit 0")
 # "ok" when every edit's left and top edges show the frame ring and two white rings.
 borders() {
   shot
-  local result=ok spec x y w h
-  for spec in "${edits[@]}"; do
-    read -r _ x y w h <<<"$(probe nth "$TITLE" $spec)"
+  local result=ok edit x y w h
+  for edit in "${edits[@]}"; do
+    read -r _ x y w h <<<"$(probe nth "$TITLE" $edit)"
     local my=$((y + h / 2)) mx=$((x + w / 2))
     local seen="$(pixel $x $my) $(pixel $((x + 1)) $my) $(pixel $((x + 2)) $my)"
     seen="$seen $(pixel $mx $y) $(pixel $mx $((y + 1))) $(pixel $mx $((y + 2)))"
     if [ "$seen" != "$FRAME ffffff ffffff $FRAME ffffff ffffff" ]; then
-      result="$spec: $seen"
+      result="$edit: $seen"
       break
     fi
   done
@@ -39,8 +39,8 @@ click_control "修改设置"
 sleep 0.5
 check "edit mode" ok "$(borders)"
 
-for spec in "TEdit 0" "TEdit 2"; do
-  click_at $(centre "$(probe nth "$TITLE" $spec)")
+for edit in "TEdit 0" "TEdit 2"; do
+  click_at $(centre "$(probe nth "$TITLE" $edit)")
   keys End
   type_text "x"
 done

@@ -23,9 +23,7 @@ class ControlDispatchTest : public testing::Test {
     const test::Bytes package =
         test::PackSkin("[Buttons]\nBitmap=b.bmp\nCheckButton=c.bmp\nRadioButton=r.bmp\n",
                        {{"b.bmp", test::MakeBmp(50, 10)}, {"c.bmp", test::MakeBmp(52, 13)}, {"r.bmp", test::MakeBmp(52, 13)}});
-    test::Bytes block(4 + package.size());
-    for (int i = 0; i < 4; ++i) block[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(package.size() >> (8 * i));
-    std::copy(package.begin(), package.end(), block.begin() + 4);
+    const test::Bytes block = test::SkinStreamBlock(package);
     ASSERT_TRUE(Data.ReadBinaryProperty("SkinStream", block));
     Form.SetBounds(0, 0, 400, 300);
   }

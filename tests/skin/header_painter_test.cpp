@@ -38,9 +38,7 @@ TEST(HeaderPainterTest, ItemsFromTheSkinAndTheHotOne) {
   const std::string ini = "[Headerbar]\nImage=header.bmp\nFrame=5\nNormalColour2=250 250 0\n";
   const Bytes package =
       test::PackSkin(ini, {{"header.bmp", MakeBmp(50, 16, [](int x, int) { return x / 10 == 1 ? Hot : Normal; })}});
-  Bytes block(4 + package.size());
-  for (int i = 0; i < 4; ++i) block[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(package.size() >> (8 * i));
-  std::copy(package.begin(), package.end(), block.begin() + 4);
+  const test::Bytes block = test::SkinStreamBlock(package);
   TSkinData data(nullptr);
   ASSERT_TRUE(data.ReadBinaryProperty("SkinStream", block));
 

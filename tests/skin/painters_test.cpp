@@ -45,9 +45,7 @@ class PaintersTest : public testing::Test {
   void SetUp() override { load(4); }
   void load(int checkFrames) {
     const Bytes package = skinPackage(checkFrames);
-    Bytes block(4 + package.size());
-    for (int i = 0; i < 4; ++i) block[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(package.size() >> (8 * i));
-    std::copy(package.begin(), package.end(), block.begin() + 4);
+    const test::Bytes block = test::SkinStreamBlock(package);
     Skin = std::make_unique<TSkinData>(nullptr);
     ASSERT_TRUE(Skin->ReadBinaryProperty("SkinStream", block));
     ASSERT_FALSE(Skin->NoSkin());
@@ -164,9 +162,7 @@ TEST_F(PaintersTest, SpaceBarPressesAndTheButtonsOwnKeyHandlingClicks) {
 
 TEST_F(PaintersTest, WithoutButtonFacesAButtonKeepsItsOwnLook) {
   const Bytes package = test::PackSkin("[Colours]\nButtonFace=1,2,3\n", {});
-  Bytes block(4 + package.size());
-  for (int i = 0; i < 4; ++i) block[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(package.size() >> (8 * i));
-  std::copy(package.begin(), package.end(), block.begin() + 4);
+  const test::Bytes block = test::SkinStreamBlock(package);
   Skin = std::make_unique<TSkinData>(nullptr);
   ASSERT_TRUE(Skin->ReadBinaryProperty("SkinStream", block));
   Form.SetBounds(0, 0, 300, 200);

@@ -32,9 +32,7 @@ std::unique_ptr<TSkinData> skinWith(const std::string& progressSection, bool chu
     files.push_back({"chunk.bmp", MakeBmp(6, 8, [](int x, int) { return x < 4 ? Chunk : Face; })});
   }
   const Bytes package = test::PackSkin(ini, files);
-  Bytes block(4 + package.size());
-  for (int i = 0; i < 4; ++i) block[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(package.size() >> (8 * i));
-  std::copy(package.begin(), package.end(), block.begin() + 4);
+  const test::Bytes block = test::SkinStreamBlock(package);
   auto data = std::make_unique<TSkinData>(nullptr);
   EXPECT_TRUE(data->ReadBinaryProperty("SkinStream", block));
   return data;

@@ -37,11 +37,16 @@ Bytes PackSkin(const std::string& ini, const std::vector<TTestEntry>& bitmaps, s
   return lzh::PackGreedy(image, *finder);
 }
 
-std::string SkinStreamProperty(const Bytes& package) {
+Bytes SkinStreamBlock(const Bytes& package) {
   const auto n = static_cast<std::uint32_t>(package.size());
   Bytes block{static_cast<std::uint8_t>(n), static_cast<std::uint8_t>(n >> 8), static_cast<std::uint8_t>(n >> 16),
               static_cast<std::uint8_t>(n >> 24)};
   block.insert(block.end(), package.begin(), package.end());
+  return block;
+}
+
+std::string SkinStreamProperty(const Bytes& package) {
+  const Bytes block = SkinStreamBlock(package);
   std::string text = "SkinStream = {";
   char digits[3];
   for (std::size_t i = 0; i < block.size(); ++i) {

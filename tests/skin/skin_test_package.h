@@ -23,6 +23,9 @@ struct TTestEntry {
 // The compressed package of a definition text "skin.ini" followed by `bitmaps`.
 Bytes PackSkin(const std::string& ini, const std::vector<TTestEntry>& bitmaps, std::uint32_t version = 70000);
 
+// The bytes of the "SkinStream" property holding `package`: its length (32 bits, low
+// byte first), then the package.
+Bytes SkinStreamBlock(const Bytes& package);
 // The "SkinStream" value of a stored form holding `package` (length-prefixed).
 std::string SkinStreamProperty(const Bytes& package);
 

@@ -29,9 +29,7 @@ std::unique_ptr<TSkinData> statusSkin() {
   const Bytes package = test::PackSkin(
       ini, {{"edges.bmp", MakeBmp(30, 12, [](int x, int) { return x < 10 ? Lowered : x < 20 ? Raised : Flat; })},
             {"extra.bmp", MakeBmp(50, 10, [](int x, int) { return x < 40 ? 0x000000u : Grip; })}});
-  Bytes block(4 + package.size());
-  for (int i = 0; i < 4; ++i) block[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(package.size() >> (8 * i));
-  std::copy(package.begin(), package.end(), block.begin() + 4);
+  const test::Bytes block = test::SkinStreamBlock(package);
   auto data = std::make_unique<TSkinData>(nullptr);
   EXPECT_TRUE(data->ReadBinaryProperty("SkinStream", block));
   return data;

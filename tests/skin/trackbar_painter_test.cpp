@@ -34,9 +34,7 @@ std::unique_ptr<TSkinData> trackSkin(bool withThumb) {
     files.push_back({"thumbv.bmp", MakeBmp(100, 10, [](int x, int) { return x / 20 == 1 ? Thumb : 0x000000u; })});
   }
   const Bytes package = test::PackSkin(ini, files);
-  Bytes block(4 + package.size());
-  for (int i = 0; i < 4; ++i) block[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(package.size() >> (8 * i));
-  std::copy(package.begin(), package.end(), block.begin() + 4);
+  const test::Bytes block = test::SkinStreamBlock(package);
   auto data = std::make_unique<TSkinData>(nullptr);
   EXPECT_TRUE(data->ReadBinaryProperty("SkinStream", block));
   return data;

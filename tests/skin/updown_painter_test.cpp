@@ -43,9 +43,7 @@ std::unique_ptr<TSkinData> spinSkin() {
   const std::string ini = "[UpDown.Vert]\nImage=v.bmp\n[UpDown.Horz]\nImage=h.bmp\n";
   const auto strip = [](int x, int) { return Frames[x / 10]; };
   const Bytes package = test::PackSkin(ini, {{"v.bmp", MakeBmp(80, 10, strip)}, {"h.bmp", MakeBmp(80, 10, strip)}});
-  Bytes block(4 + package.size());
-  for (int i = 0; i < 4; ++i) block[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(package.size() >> (8 * i));
-  std::copy(package.begin(), package.end(), block.begin() + 4);
+  const test::Bytes block = test::SkinStreamBlock(package);
   auto data = std::make_unique<TSkinData>(nullptr);
   EXPECT_TRUE(data->ReadBinaryProperty("SkinStream", block));
   return data;

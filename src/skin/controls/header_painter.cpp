@@ -26,13 +26,8 @@ bool TSkinHeader::hasBar() const {
 bool TSkinHeader::BeforeMessage(TMessage& message) {
   switch (message.Msg) {
     case WM_PAINT:
-      if (!hasBar()) return true;
-      PaintFull(message);
-      return false;
     case WM_ERASEBKGND:
-      if (!hasBar()) return true;
-      message.Result = 1;
-      return false;
+      return TakePaintAndErase(message, hasBar());
     default:
       return TSkinControl::BeforeMessage(message);
   }

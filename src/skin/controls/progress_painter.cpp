@@ -18,13 +18,8 @@ bool TSkinProgress::hasBar() const {
 bool TSkinProgress::BeforeMessage(TMessage& message) {
   switch (message.Msg) {
     case WM_PAINT:
-      if (!hasBar()) return true;
-      PaintFull(message);
-      return false;
     case WM_ERASEBKGND:
-      if (!hasBar()) return true;
-      message.Result = 1;
-      return false;
+      return TakePaintAndErase(message, hasBar());
     default:
       return TSkinControl::BeforeMessage(message);
   }

@@ -242,6 +242,19 @@ void TSkinControl::PaintFull(TMessage& message) {
   message.Result = 0;
 }
 
+bool TSkinControl::TakePaintAndErase(TMessage& message, bool drawn) {
+  if (!drawn) return true;
+  if (message.Msg == WM_PAINT) {
+    PaintFull(message);
+    return false;
+  }
+  if (message.Msg == WM_ERASEBKGND) {
+    message.Result = 1;
+    return false;
+  }
+  return true;
+}
+
 void TSkinControl::EraseWithParent(TMessage& message) {
   HDC dc = reinterpret_cast<HDC>(message.WParam);
   if (FControl) {

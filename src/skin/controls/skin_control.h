@@ -83,6 +83,10 @@ class TSkinControl : public TComponent {
   void FillSkinColor(HDC dc, const RECT& rect) const;
   void FillParentColor(HDC dc, const RECT& rect) const;
   void PaintFull(TMessage& message);
+  // For a painter that draws the whole face while `drawn`: WM_PAINT through PaintFull and
+  // WM_ERASEBKGND answered 1, each taken (false); any other message, or any message
+  // while not drawn, goes on (true).
+  bool TakePaintAndErase(TMessage& message, bool drawn);
   void EraseWithParent(TMessage& message);
   void DrawSkinFrame(HDC dc, const RECT& rect, int frameCount, int frameIndex, const TDataSkinObject& element) const;
   UINT AddReadingOrder(UINT flags) const;

@@ -24,11 +24,8 @@ int edgeFrame(int kind) {
 bool TSkinStatusBar::BeforeMessage(TMessage& message) {
   switch (message.Msg) {
     case WM_PAINT:
-      PaintFull(message);
-      return false;
     case WM_ERASEBKGND:
-      message.Result = 1;
-      return false;
+      return TakePaintAndErase(message, true);
     default:
       return TSkinControl::BeforeMessage(message);
   }
