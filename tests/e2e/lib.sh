@@ -1,7 +1,16 @@
 # Shared steps of the end-to-end tests: the real velmora.exe in its own folder beside
 # the stand-in exp.exe, in the test prefix's virtual desktop, driven with xdotool and
 # watched with the probe. Sourced by each test script.
-set -euo pipefail
+set -Eeuo pipefail
+# A step that fails stops the script: say which and show what was on screen.
+trap 'stopped_at $? "${BASH_SOURCE[0]##*/}:$LINENO" "$BASH_COMMAND"' ERR
+stopped_at() {
+  [ "$BASHPID" == "$$" ] || return 0  # a failing command inside $(...) is the caller's to judge
+  trap - ERR
+  echo "STOPPED: $2: $3 (exit $1)"
+  echo "windows then:"; probe windows 2>/dev/null | head -20 || true
+  [ -n "${INSTANCE:-}" ] && import -window root "$INSTANCE/stopped.png" 2>/dev/null || true
+}
 VELMORA_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
 . "$VELMORA_ROOT/tests/wine-env.sh"
 velmora_ensure_display >/dev/null

@@ -12,6 +12,7 @@
 #include "skin/controls/edit_painters.h"
 #include "skin/controls/painter_messages.h"
 #include "skin/skin_test_package.h"
+#include "support/test_support.h"
 
 namespace velmora {
 namespace {
@@ -42,7 +43,11 @@ Bytes skinPackage(int checkFrames) {
 
 class PaintersTest : public testing::Test {
  protected:
-  void SetUp() override { load(4); }
+  // The cursor away from the form: a leave notice then means the mouse really left.
+  void SetUp() override {
+    test::MoveCursorTo(700, 550);
+    load(4);
+  }
   void load(int checkFrames) {
     const Bytes package = skinPackage(checkFrames);
     const test::Bytes block = test::SkinStreamBlock(package);
@@ -138,6 +143,39 @@ TEST_F(PaintersTest, ClickOnlyFromAPressReleasedOnTheButton) {
   SendMessageA(h, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));  // a release without a press
   EXPECT_EQ(clicks, 1);
   EXPECT_EQ(GetCapture(), nullptr);  // the window never saw the press
+}
+
+TEST_F(PaintersTest, ALeaveNoticeWhileTheCursorIsStillOnTheButtonKeepsThePress) {
+  // Such a notice can be left over from a modal box that covered the button: the next
+  // click must not be lost to it.
+  Form.SetBounds(0, 0, 300, 200);
+  auto& button = add<TButton>(10, 10, 80, 24, "OK");
+  int clicks = 0;
+  button.OnClick = [&](TObjectSender) { ++clicks; };
+  ShowWindow(Form.Handle(), SW_SHOW);
+  UpdateWindow(Form.Handle());
+  auto& painter = paint<TSkinButton>(button);
+  const HWND h = button.Handle();
+  RECT onScreen{};
+  GetWindowRect(h, &onScreen);
+  ASSERT_TRUE(test::MoveCursorTo(onScreen.left + 5, onScreen.top + 5));
+  ASSERT_TRUE(test::WaitUntil([&] {
+    POINT at{};
+    GetCursorPos(&at);
+    return WindowFromPoint(at) == h;
+  }, std::chrono::seconds(3)));
+  SendMessageA(h, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+  SendMessageA(h, WM_MOUSELEAVE, 0, 0);
+  EXPECT_TRUE(painter.PressedState);
+  SendMessageA(h, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+  EXPECT_EQ(clicks, 1);
+  // Once the cursor is really elsewhere, the notice ends the press.
+  ASSERT_TRUE(test::MoveCursorTo(700, 550));
+  SendMessageA(h, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+  SendMessageA(h, WM_MOUSELEAVE, 0, 0);
+  EXPECT_FALSE(painter.PressedState);
+  SendMessageA(h, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+  EXPECT_EQ(clicks, 1);
 }
 
 TEST_F(PaintersTest, SpaceBarPressesAndTheButtonsOwnKeyHandlingClicks) {

@@ -62,15 +62,7 @@ TEST(UpDownPainterTest, HalvesFollowTheCursorThePressAndTheState) {
   auto* painter = new TSkinUpDown(spin);
   painter->AttachControl(&list, skin.get(), false);
   const HWND h = spin->Handle();
-  // Moves the cursor and waits until the system reports it there.
-  auto moveTo = [](int x, int y) {
-    SetCursorPos(x, y);
-    test::WaitUntil([&] {
-      POINT at{};
-      GetCursorPos(&at);
-      return at.x == x && at.y == y;
-    }, std::chrono::seconds(3));
-  };
+  auto moveTo = [](int x, int y) { test::MoveCursorTo(x, y); };
   auto face = [&] {
     TBitmap bitmap(20, 40);  // the control may keep a narrower width of its own
     MemoryDC dc;

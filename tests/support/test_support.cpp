@@ -96,6 +96,17 @@ std::string HelpersFolder() {
   return path.substr(0, path.find_last_of('\\')) + "\\helpers";
 }
 
+bool MoveCursorTo(int x, int y) {
+  SetCursorPos(x, y);
+  return WaitUntil([&] {
+    POINT at{};
+    GetCursorPos(&at);
+    if (at.x == x && at.y == y) return true;
+    SetCursorPos(x, y);
+    return false;
+  }, std::chrono::seconds(3));
+}
+
 std::string VisibleBalloonText() {
   for (HWND w = GetTopWindow(nullptr); w; w = GetWindow(w, GW_HWNDNEXT)) {
     char className[64] = {};

@@ -33,6 +33,10 @@ bool FileExists(const std::string& path);
 bool WaitUntil(const std::function<bool()>& done,
                std::chrono::milliseconds timeout = std::chrono::seconds(15));
 
+// Moves the cursor and waits until the system reports it there (Wine applies a move
+// later, and a stale pointer event can still put it back once).
+bool MoveCursorTo(int x, int y);
+
 // The text of the balloon the shell shows at a tray icon (a visible balloon tooltip of
 // any process, in the ANSI code page with line breaks as they are), or empty.
 std::string VisibleBalloonText();

@@ -92,6 +92,11 @@ bool TSkinButton::BeforeMessage(TMessage& message) {
   }
 }
 
+bool TSkinButton::cursorOverButton() const {
+  POINT cursor{};
+  return GetCursorPos(&cursor) && WindowFromPoint(cursor) == FHandle;
+}
+
 bool TSkinButton::hasFace() const {
   return FSkinData && FSkinData->Records.Buttons && !FSkinData->Records.Buttons->Map.Empty();
 }
@@ -121,6 +126,12 @@ void TSkinButton::AfterMessage(TMessage& message) {
       if (hasFace()) Refresh();
       return;
     case WM_MOUSELEAVE:
+      // A notice left over from before a modal box closed can come while the cursor is
+      // still on the button: dropping the press then would lose the click.
+      if (cursorOverButton()) {
+        SkinTrackMouseLeave(FHandle);
+        return;
+      }
       HotState = PressedState = false;
       Refresh();
       return;

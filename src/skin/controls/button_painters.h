@@ -29,6 +29,7 @@ class TSkinButton : public TSkinControl {
 
   // Whether the skin gives push buttons a face.
   bool hasFace() const;
+  bool cursorOverButton() const;
   // Reads enabled, focus and caption from the window and the control.
   void readState();
   // The caption's font (the control's "Font", or the window's) and text colour.
