@@ -300,6 +300,20 @@ bool TMemo::ReadStringsProperty(const std::string& name, const std::vector<std::
 
 // ---- lists ---------------------------------------------------------------------
 
+const TClassInfo& TItemsControl::StaticClassInfo() {
+  static const TClassInfo info{
+      "TItemsControl",
+      &TWinControl::StaticClassInfo(),
+      {props::Enumeration<TItemsControl, TControlBorderStyle>("BorderStyle", {"bsNone", "bsSingle"},
+                                                              &TItemsControl::BorderStyle, &TItemsControl::SetBorderStyle)},
+      nullptr};
+  return info;
+}
+
+void TItemsControl::addBorder(TCreateParams& params) const {
+  if (FBorderStyle == TControlBorderStyle::bsSingle) params.ExStyle |= WS_EX_CLIENTEDGE;
+}
+
 void TItemsControl::SetItems(std::vector<std::string> items) {
   FItems = std::move(items);
   if (WindowHandle()) fillItems();
@@ -324,7 +338,7 @@ TListBox::TListBox(TComponent* owner) : TItemsControl(owner) {
 }
 
 const TClassInfo& TListBox::StaticClassInfo() {
-  static const TClassInfo info{"TListBox", &TWinControl::StaticClassInfo(), {}, make<TListBox>};
+  static const TClassInfo info{"TListBox", &TItemsControl::StaticClassInfo(), {}, make<TListBox>};
   return info;
 }
 
@@ -332,7 +346,7 @@ void TListBox::CreateParams(TCreateParams& params) {
   TItemsControl::CreateParams(params);
   params.BaseClassName = "LISTBOX";
   params.Style |= LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL;
-  params.ExStyle |= WS_EX_CLIENTEDGE;
+  addBorder(params);
 }
 
 void TListBox::fillItems() {
@@ -634,7 +648,7 @@ TListView::TListView(TComponent* owner) : TItemsControl(owner) {
 }
 
 const TClassInfo& TListView::StaticClassInfo() {
-  static const TClassInfo info{"TListView", &TWinControl::StaticClassInfo(), {}, make<TListView>};
+  static const TClassInfo info{"TListView", &TItemsControl::StaticClassInfo(), {}, make<TListView>};
   return info;
 }
 
@@ -651,7 +665,7 @@ void TListView::CreateParams(TCreateParams& params) {
   TItemsControl::CreateParams(params);
   params.BaseClassName = WC_LISTVIEWA;
   params.Style |= LVS_REPORT | LVS_SHOWSELALWAYS;
-  params.ExStyle |= WS_EX_CLIENTEDGE;
+  addBorder(params);
 }
 
 void TListView::fillItems() {
@@ -691,7 +705,7 @@ TTreeView::TTreeView(TComponent* owner) : TItemsControl(owner) {
 }
 
 const TClassInfo& TTreeView::StaticClassInfo() {
-  static const TClassInfo info{"TTreeView", &TWinControl::StaticClassInfo(), {}, make<TTreeView>};
+  static const TClassInfo info{"TTreeView", &TItemsControl::StaticClassInfo(), {}, make<TTreeView>};
   return info;
 }
 
@@ -700,7 +714,7 @@ void TTreeView::CreateParams(TCreateParams& params) {
   TItemsControl::CreateParams(params);
   params.BaseClassName = WC_TREEVIEWA;
   params.Style |= TVS_HASBUTTONS | TVS_HASLINES | TVS_LINESATROOT | TVS_SHOWSELALWAYS;
-  params.ExStyle |= WS_EX_CLIENTEDGE;
+  addBorder(params);
 }
 
 void TTreeView::fillItems() {

@@ -145,13 +145,20 @@ class TItemsControl : public TWinControl {
   using TWinControl::TWinControl;
   const std::vector<std::string>& Items() const { return FItems; }
   void SetItems(std::vector<std::string> items);
+  TControlBorderStyle BorderStyle() const { return FBorderStyle; }
+  void SetBorderStyle(TControlBorderStyle style) { FBorderStyle = style; }
+  static const TClassInfo& StaticClassInfo();
+  const TClassInfo& ClassInfo() const override { return StaticClassInfo(); }
   bool ReadStringsProperty(const std::string& name, const std::vector<std::string>& lines) override;
 
  protected:
   void InitializeWnd() override;
   virtual void fillItems() {}
+  // The sunken edge when "BorderStyle" is bsSingle.
+  void addBorder(TCreateParams& params) const;
 
   std::vector<std::string> FItems;
+  TControlBorderStyle FBorderStyle = TControlBorderStyle::bsSingle;
 };
 
 class TListBox : public TItemsControl {

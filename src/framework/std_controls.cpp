@@ -142,6 +142,8 @@ const TClassInfo& TCustomEdit::StaticClassInfo() {
       &TWinControl::StaticClassInfo(),
       {
           props::Integer<TCustomEdit, int>("MaxLength", &TCustomEdit::MaxLength, &TCustomEdit::SetMaxLength),
+          props::Enumeration<TCustomEdit, TControlBorderStyle>("BorderStyle", {"bsNone", "bsSingle"},
+                                                               &TCustomEdit::BorderStyle, &TCustomEdit::SetBorderStyle),
           props::Boolean<TCustomEdit>("ReadOnly", &TCustomEdit::ReadOnly, &TCustomEdit::SetReadOnly),
           props::Integer<TCustomEdit, int>("PasswordChar", &TCustomEdit::PasswordChar,
                                            &TCustomEdit::SetPasswordChar),
@@ -156,7 +158,7 @@ void TCustomEdit::CreateParams(TCreateParams& params) {
   params.BaseClassName = "EDIT";
   params.Style |= ES_AUTOHSCROLL | ES_LEFT;
   if (FReadOnly) params.Style |= ES_READONLY;
-  params.ExStyle |= WS_EX_CLIENTEDGE;
+  if (FBorderStyle == TControlBorderStyle::bsSingle) params.ExStyle |= WS_EX_CLIENTEDGE;
 }
 
 void TCustomEdit::InitializeWnd() {

@@ -60,6 +60,9 @@ class TCheckBox : public TButtonControl {
   TCheckBoxState FState = TCheckBoxState::cbUnchecked;
 };
 
+// The sunken edge of edits and lists: "BorderStyle".
+enum class TControlBorderStyle { bsNone, bsSingle };
+
 class TCustomEdit : public TWinControl {
  public:
   explicit TCustomEdit(TComponent* owner);
@@ -72,6 +75,8 @@ class TCustomEdit : public TWinControl {
   void SetReadOnly(bool v);
   int PasswordChar() const { return FPasswordChar; }
   void SetPasswordChar(int c);
+  TControlBorderStyle BorderStyle() const { return FBorderStyle; }
+  void SetBorderStyle(TControlBorderStyle style) { FBorderStyle = style; }
   bool Modified() const;
   void SetModified(bool v);
   int SelStart() const;
@@ -90,6 +95,7 @@ class TCustomEdit : public TWinControl {
   int FMaxLength = 0;
   bool FReadOnly = false;
   int FPasswordChar = 0;
+  TControlBorderStyle FBorderStyle = TControlBorderStyle::bsSingle;
 };
 
 class TEdit : public TCustomEdit {

@@ -97,11 +97,15 @@ std::string HelpersFolder() {
 }
 
 bool MoveCursorTo(int x, int y) {
+  // Wine can deliver a pointer motion from before the move after it and put the cursor
+  // back, so the cursor must stay where it was put for a few checks in a row.
+  int steady = 0;
   SetCursorPos(x, y);
   return WaitUntil([&] {
     POINT at{};
     GetCursorPos(&at);
-    if (at.x == x && at.y == y) return true;
+    if (at.x == x && at.y == y) return ++steady >= 4;
+    steady = 0;
     SetCursorPos(x, y);
     return false;
   }, std::chrono::seconds(3));

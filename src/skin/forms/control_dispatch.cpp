@@ -18,6 +18,7 @@
 #include "skin/controls/painter_messages.h"
 #include "skin/controls/header_painter.h"
 #include "skin/controls/progress_painter.h"
+#include "skin/controls/scrollbar_painters.h"
 #include "skin/controls/sizer_painter.h"
 #include "skin/controls/statusbar_painter.h"
 #include "skin/controls/trackbar_painter.h"
@@ -65,6 +66,13 @@ Painter* TControlDispatch::attach(TControl& control, bool changeColor) {
   auto* painter = new Painter(&control);
   painter->AttachControl(&FPainters, &FData, changeColor);
   return painter;
+}
+
+template <class Painter>
+void TControlDispatch::attachScrollbars(TControl& control, bool withoutBorder) {
+  auto* painter = new Painter(&control);
+  if (withoutBorder) painter->BackgroundMode = 1;
+  painter->AttachScrollbars(&FPainters, &FData);
 }
 
 template <class Painter>
@@ -249,13 +257,18 @@ void TControlDispatch::apply(TPainterKind kind, TControl& control) {
     case TPainterKind::Header:
       attach<TSkinHeader>(control);
       break;
+    case TPainterKind::Scrollbar:
+      attachScrollbars<TSkinScrollbar>(control, false);
+      break;
+    case TPainterKind::ScrollbarThenChildren:
+      attachScrollbars<TSkinScrollbar>(control, false);
+      if (windowed) SkinChildren(*windowed);
+      break;
+    case TPainterKind::SingleScrollbar:
+      attachScrollbars<TSkinScrollbar>(control, true);
+      break;
     case TPainterKind::ListView:
-      // The list view's column header; its scroll bars keep their own look until the
-      // scroll bar painters come.
-      if (windowed)
-        if (HWND header = reinterpret_cast<HWND>(SendMessageA(windowed->Handle(), LVM_GETHEADER, 0, 0));
-            header && !PainterOf(header))
-          attachWindow<TSkinHeader>(header);
+      attachScrollbars<TSkinListView>(control, false);
       break;
     case TPainterKind::EmbeddedForm:
       attach<TSkinBox>(control, true);

@@ -51,6 +51,9 @@ class TControlDispatch {
   void attachIfFree(TControl& control);
   template <class Painter>
   void attachWindow(HWND window);
+  // A painter of window scroll bars; `withoutBorder` leaves the control's border alone.
+  template <class Painter>
+  void attachScrollbars(TControl& control, bool withoutBorder);
   bool has(TSkinControlType member) const { return InSet(FData.SkinControls(), member); }
 
   TComponent* FFormSkin;
