@@ -6,6 +6,7 @@
 #include "framework/bitmap.h"
 #include "framework/control.h"
 #include "framework/gdi_object.h"
+#include "skin/controls/scrollbar_drawing.h"
 #include "skin/data/skin_colors.h"
 #include "skin/data/skin_data.h"
 #include "skin/data/skin_drawing.h"
@@ -31,16 +32,6 @@ void registerOverlayClass(WNDPROC procedure) {
 }
 
 bool isVisible(const SCROLLBARINFO& info) { return !(info.rgstate[0] & (STATE_SYSTEM_INVISIBLE | STATE_SYSTEM_OFFSCREEN)); }
-
-void fill(HDC dc, const RECT& rect, COLORREF color) {
-  GdiBrush brush(CreateSolidBrush(ColorToRGB(color)));
-  FillRect(dc, &rect, brush);
-}
-
-// The rectangle `from`..`to` along the axis, across the whole thickness.
-RECT span(bool horizontal, int from, int to, int thickness) {
-  return horizontal ? RECT{from, 0, to, thickness} : RECT{0, from, thickness, to};
-}
 
 }  // namespace
 
@@ -244,74 +235,31 @@ void TWScrollbar::move(POINT point) {
 void TWScrollbar::paint(HDC dc) {
   RECT client{};
   GetClientRect(FWindow, &client);
-  const int width = client.right, height = client.bottom;
-  if (width <= 0 || height <= 0 || !FData) return;
-  const TSkinRecords& records = FData->Records;
-  const COLORREF background = FData->Colors.Colors[scButtonFace];
+  if (client.right <= 0 || client.bottom <= 0 || !FData) return;
   TNativeBar bar;
-  const TDataSkinObject* glyphs = records.Scrollbar.get();
-  if (!glyphs || glyphs->Map.Empty() || !ReadNativeBar(FHost, FSource, bar) || !bar.Visible) {
-    fill(dc, client, background);
+  if (!ReadNativeBar(FHost, FSource, bar) || !bar.Visible) {
+    TScrollBarLook nothing;
+    nothing.Visible = false;
+    DrawSkinnedScrollBar(dc, client, *FData, nothing);
     return;
   }
-  const bool horizontal = Horizontal();
-  const int length = horizontal ? width : height, thickness = horizontal ? height : width;
-  const int extent = ArrowExtent(glyphs->Map.Height(), FArrow);
-  const int arrow = ArrowLength(length, extent);
-
-  TBitmap buffer(width, height);
-  {
-    MemoryDC composing;
-    SelectScope select(composing, buffer.Handle());
-    SetStretchBltMode(composing, COLORONCOLOR);
-    fill(composing, client, background);
-
-    // The track between the arrows: frame 1, or 3 when the bar is disabled.
-    const TDataSkinObject* track = horizontal ? records.HorzScroll.get() : records.VertScroll.get();
-    if (track && !track->Map.Empty() && length > 2 * arrow)
-      DrawSkinBitmap(composing, span(horizontal, arrow, length - arrow, thickness), track->Map, MarginsOf(*track),
-                     bar.Enabled ? 1 : 3, std::max(track->Frame, 1), track->Trans != 0, false, false);
-
-    // The arrows: pressed or hot while their part is the hot one.
-    const bool trans = glyphs->Trans != 0;
-    const int first = horizontal ? 1 : 9, second = horizontal ? 5 : 13;
-    auto arrowFrame = [&](int base, int part) {
-      if (HotPart != part || !bar.Enabled) return base;
-      return base + (FPressed ? 1 : 3);
-    };
-    DrawFrameStretched(composing, span(horizontal, 0, arrow, thickness), glyphs->Map, arrowFrame(first, spFirstArrow),
-                       23, trans);
-    DrawFrameStretched(composing, span(horizontal, length - arrow, length, thickness), glyphs->Map,
-                       arrowFrame(second, spSecondArrow), 23, trans);
-
-    // The thumb: following the mouse while it is dragged, else where the native bar has it.
-    TThumbSpan thumb = bar.Thumb;
-    if (FPressed && HotPart == spThumb) {
-      POINT cursor{};
-      GetCursorPos(&cursor);
-      const int moved = horizontal ? cursor.x - FPressCursor.x : cursor.y - FPressCursor.y;
-      thumb = DraggedThumb({FPressThumbStart, FPressThumbStart + bar.Thumb.Length()}, moved, length, arrow);
-    }
-    const TDataSkinObject* thumbElement = horizontal ? records.HorzScrollThumb.get() : records.VertScrollThumb.get();
-    // The vertical thumb is cut with the horizontal one's frame count when there is one.
-    const TDataSkinObject* counted = records.HorzScrollThumb ? records.HorzScrollThumb.get() : thumbElement;
-    if (thumbElement && !thumbElement->Map.Empty() && ThumbDrawn(thumb, length, arrow)) {
-      const bool thumbHot = HotPart == spThumb && bar.Enabled;
-      const int frame = thumbHot ? (FPressed ? 2 : 3) : 1;
-      const RECT thumbRect = span(horizontal, thumb.Start, thumb.End, thickness);
-      DrawSkinBitmap(composing, thumbRect, thumbElement->Map, MarginsOf(*thumbElement), frame,
-                     std::max(counted->Frame, 1), thumbElement->Trans != 0, false, false);
-      // The grip, centred, when it fits.
-      const int gripLength = glyphs->Map.Width() / 23;
-      if (gripLength <= thumb.Length() + 1) {
-        const int grip = (horizontal ? 17 : 20) + (thumbHot ? (FPressed ? 1 : 2) : 0);
-        DrawFrameCentred(composing, thumbRect, glyphs->Map, grip, 23, trans);
-      }
-    }
+  TScrollBarLook look;
+  look.Horizontal = Horizontal();
+  look.ArrowSize = FArrow;
+  look.Thumb = bar.Thumb;
+  look.Enabled = bar.Enabled;
+  look.HotPart = HotPart;
+  look.Pressed = FPressed;
+  // While dragged, the thumb follows the mouse.
+  if (FPressed && HotPart == spThumb) {
+    POINT cursor{};
+    GetCursorPos(&cursor);
+    const int moved = look.Horizontal ? cursor.x - FPressCursor.x : cursor.y - FPressCursor.y;
+    const int length = look.Horizontal ? client.right : client.bottom;
+    const int arrow = ArrowLength(length, ArrowExtent(FData->Records.Scrollbar ? FData->Records.Scrollbar->Map.Height() : 0, FArrow));
+    look.Thumb = DraggedThumb({FPressThumbStart, FPressThumbStart + bar.Thumb.Length()}, moved, length, arrow);
   }
-  MemoryDC source;
-  SelectScope select(source, buffer.Handle());
-  BitBlt(dc, 0, 0, width, height, source, 0, 0, SRCCOPY);
+  DrawSkinnedScrollBar(dc, client, *FData, look);
 }
 
 }  // namespace velmora
