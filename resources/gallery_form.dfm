@@ -254,7 +254,18 @@ object GalleryForm: TGalleryForm
       Items.Strings = (
         'Drop-down'
         'Second'
-        'Third')
+        'Third'
+        'Fourth'
+        'Fifth'
+        'Sixth'
+        'Seventh'
+        'Eighth'
+        'Ninth'
+        'Tenth'
+        'Eleventh'
+        'Twelfth'
+        'Thirteenth'
+        'Fourteenth')
     end
     object cboList: TComboBox
       Left = 110

@@ -392,16 +392,23 @@ void TComboBox::CreateParams(TCreateParams& params) {
   switch (FStyle) {
     case TComboBoxStyle::csDropDown:
       params.Style |= CBS_DROPDOWN;
-      params.Height = std::max(params.Height, 160);  // room for the list
+      params.Height = std::max(params.Height, DropDownRoom);  // room for the list
       break;
     case TComboBoxStyle::csSimple:
       params.Style |= CBS_SIMPLE | CBS_NOINTEGRALHEIGHT;
       break;
     case TComboBoxStyle::csDropDownList:
       params.Style |= CBS_DROPDOWNLIST;
-      params.Height = std::max(params.Height, 160);
+      params.Height = std::max(params.Height, DropDownRoom);
       break;
   }
+}
+
+void TComboBox::SetBounds(int left, int top, int width, int height) {
+  TControl::SetBounds(left, top, width, height);
+  if (!WindowHandle()) return;
+  const int windowHeight = FStyle == TComboBoxStyle::csSimple ? height : std::max(height, DropDownRoom);
+  SetWindowPos(WindowHandle(), nullptr, left, top, width, windowHeight, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void TComboBox::fillItems() {

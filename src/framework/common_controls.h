@@ -183,6 +183,10 @@ class TComboBox : public TItemsControl {
   void SetStyle(TComboBoxStyle style) { FStyle = style; }
   int ItemIndex() const;
   void SetItemIndex(int index);
+  // A drop-down combo's window height is the room of its open list: it never gets
+  // less than DropDownRoom, whatever height the combo is given.
+  void SetBounds(int left, int top, int width, int height) override;
+  static constexpr int DropDownRoom = 160;
 
  protected:
   void CreateParams(TCreateParams& params) override;

@@ -14,6 +14,7 @@
 #include "framework/win_control.h"
 #include "skin/controls/button_painters.h"
 #include "skin/controls/check_painters.h"
+#include "skin/controls/combo_painters.h"
 #include "skin/controls/edit_painters.h"
 #include "skin/controls/painter_messages.h"
 #include "skin/controls/header_painter.h"
@@ -238,6 +239,16 @@ void TControlDispatch::apply(TPainterKind kind, TControl& control) {
     case TPainterKind::DcEditPlain:
       if (windowed) attachWindow<TSkinEdit>(windowed->Handle());
       break;
+    case TPainterKind::ComboBox:
+    case TPainterKind::DcEditCombo:
+      attach<TSkinComBox>(control);
+      break;
+    case TPainterKind::ComboBoxEx: {
+      auto* painter = new TSkinComBox(&control);
+      painter->Extended = true;
+      painter->AttachControl(&FPainters, &FData, false);
+      break;
+    }
     case TPainterKind::Progress:
       attach<TSkinProgress>(control);
       break;
@@ -320,6 +331,13 @@ void TControlDispatch::SkinWindow(HWND window) {
       break;
     case TPainterKind::BoxH:
       attachWindow<TSkinBoxH>(window);
+      break;
+    case TPainterKind::ComboBox:
+      attachWindow<TSkinComBox>(window);
+      break;
+    case TPainterKind::ComboBoxExChild:
+      // The extended combo's own combo box is the one drawn.
+      if (const HWND combo = GetWindow(window, GW_CHILD); combo && !PainterOf(combo)) attachWindow<TSkinComBox>(combo);
       break;
     case TPainterKind::Progress:
       attachWindow<TSkinProgress>(window);
