@@ -40,11 +40,12 @@ class ControlDispatchTest : public testing::Test {
     return dynamic_cast<Painter*>(Dispatch.PainterOf(control)) != nullptr;
   }
 
-  TForm Form{nullptr};
   TSkinData Data{nullptr};
   TComponent FormSkin{nullptr};
   TSkinPainterList Painters;
   TControlDispatch Dispatch{&FormSkin, Data, Painters};
+  // Last, so it goes first: the painters its controls free still reach the list and skin.
+  TForm Form{nullptr};
 };
 
 TEST_F(ControlDispatchTest, BuiltInRulesGiveEachKindItsPainter) {

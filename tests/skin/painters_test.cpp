@@ -79,9 +79,11 @@ class PaintersTest : public testing::Test {
     return bitmap;
   }
 
-  TForm Form{nullptr};
+  // Declared before the form: the painters the form's controls free at the end still
+  // reach the list and the skin.
   TSkinPainterList List;
   std::unique_ptr<TSkinData> Skin;
+  TForm Form{nullptr};
 };
 
 TEST_F(PaintersTest, ButtonFaceFollowsItsState) {

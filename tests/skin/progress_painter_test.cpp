@@ -63,13 +63,20 @@ class ProgressPainterTest : public testing::Test {
   }
   void paint(TWinControl& control, TSkinData& data) { (new TSkinProgress(&control))->AttachControl(&List, &data, false); }
 
-  TForm Form{nullptr};
+  // Declared before the form: the painters the form's controls free at the end still
+  // reach the list and the skin.
   TSkinPainterList List;
+  std::vector<std::unique_ptr<TSkinData>> Skins;
+  TForm Form{nullptr};
+  TSkinData* keep(std::unique_ptr<TSkinData> skin) {
+    Skins.push_back(std::move(skin));
+    return Skins.back().get();
+  }
 };
 
 TEST_F(ProgressPainterTest, TrackAndBarFromTheLowLimit) {
   Form.SetBounds(0, 0, 300, 200);
-  auto skin = skinWith("[Progress]\nBitmap=progress.bmp\n", false);
+  TSkinData* skin = keep(skinWith("[Progress]\nBitmap=progress.bmp\n", false));
   auto& control = bar(100, 12, false, 20, 100, 60);
   paint(control, *skin);
   TBitmap pixels = face(control);
@@ -84,7 +91,7 @@ TEST_F(ProgressPainterTest, TrackAndBarFromTheLowLimit) {
 
 TEST_F(ProgressPainterTest, AVerticalBarFillsFromTheBottom) {
   Form.SetBounds(0, 0, 300, 200);
-  auto skin = skinWith("[Progress]\nBitmap=progress.bmp\n", false);
+  TSkinData* skin = keep(skinWith("[Progress]\nBitmap=progress.bmp\n", false));
   auto& control = bar(14, 100, true, 0, 100, 25);
   paint(control, *skin);
   TBitmap pixels = face(control);
@@ -96,7 +103,7 @@ TEST_F(ProgressPainterTest, AVerticalBarFillsFromTheBottom) {
 
 TEST_F(ProgressPainterTest, ChunksRepeatOverTheFillAndATinyBarDrawsNoChunk) {
   Form.SetBounds(0, 0, 300, 200);
-  auto skin = skinWith("[Progress]\nBitmap=progress.bmp\nStyle=1\n", true);
+  TSkinData* skin = keep(skinWith("[Progress]\nBitmap=progress.bmp\nStyle=1\n", true));
   auto& control = bar(100, 14, false, 0, 100, 30);
   paint(control, *skin);
   TBitmap pixels = face(control);
@@ -115,7 +122,7 @@ TEST_F(ProgressPainterTest, ChunksRepeatOverTheFillAndATinyBarDrawsNoChunk) {
 
 TEST_F(ProgressPainterTest, WithoutAProgressBitmapTheBarPaintsItself) {
   Form.SetBounds(0, 0, 300, 200);
-  auto skin = skinWith("", false);
+  TSkinData* skin = keep(skinWith("", false));
   auto& control = bar(100, 12, false, 0, 100, 50);
   paint(control, *skin);
   TBitmap pixels = face(control);

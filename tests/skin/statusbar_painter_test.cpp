@@ -36,14 +36,15 @@ std::unique_ptr<TSkinData> statusSkin() {
 }
 
 TEST(StatusBarPainterTest, PanelsByBorderKindTextSimpleModeAndGrip) {
+  // The list and the skin outlive the form, whose controls free their painters.
+  TSkinPainterList list;
+  auto skin = statusSkin();
   TForm form(nullptr);
   form.SetBounds(0, 0, 400, 200);
-  auto skin = statusSkin();
   auto* bar = new TStatusBar(&form);
   bar->SetParent(&form);
   ASSERT_TRUE(bar->ReadStringsProperty("Panels.Strings", {"Ready=100", "Two=100", "Three"}));
   const HWND h = bar->Handle();
-  TSkinPainterList list;
   (new TSkinStatusBar(bar))->AttachControl(&list, skin.get(), false);
   SendMessageA(h, SB_SETTEXTA, 1 | SBT_POPOUT, reinterpret_cast<LPARAM>("Two"));
   SendMessageA(h, SB_SETTEXTA, 2 | SBT_NOBORDERS, reinterpret_cast<LPARAM>(""));

@@ -65,16 +65,23 @@ class TrackBarPainterTest : public testing::Test {
     return r;
   }
 
-  TForm Form{nullptr};
+  // Declared before the form: the painters the form's controls free at the end still
+  // reach the list and the skin.
   TSkinPainterList List;
+  std::vector<std::unique_ptr<TSkinData>> Skins;
+  TForm Form{nullptr};
+  TSkinData* keep(std::unique_ptr<TSkinData> skin) {
+    Skins.push_back(std::move(skin));
+    return Skins.back().get();
+  }
 };
 
 TEST_F(TrackBarPainterTest, ChannelAndThumbFromTheSkin) {
   Form.SetBounds(0, 0, 400, 300);
-  auto skin = trackSkin(true);
+  TSkinData* skin = keep(trackSkin(true));
   for (const bool vertical : {false, true}) {
     auto& control = track(vertical);
-    (new TSkinTrackBar(&control))->AttachControl(&List, skin.get(), false);
+    (new TSkinTrackBar(&control))->AttachControl(&List, skin, false);
     const TBitmap pixels = face(control);
     const RECT thumb = rectOf(control.Handle(), TBM_GETTHUMBRECT);
     EXPECT_EQ(pixels.Pixel((thumb.left + thumb.right) / 2, (thumb.top + thumb.bottom) / 2), rgb(Thumb))
@@ -92,9 +99,9 @@ TEST_F(TrackBarPainterTest, ChannelAndThumbFromTheSkin) {
 
 TEST_F(TrackBarPainterTest, AThumbWithoutItsElementIsAFramedRectangle) {
   Form.SetBounds(0, 0, 400, 300);
-  auto skin = trackSkin(false);
+  TSkinData* skin = keep(trackSkin(false));
   auto& control = track(false);
-  (new TSkinTrackBar(&control))->AttachControl(&List, skin.get(), false);
+  (new TSkinTrackBar(&control))->AttachControl(&List, skin, false);
   const TBitmap pixels = face(control);
   const RECT thumb = rectOf(control.Handle(), TBM_GETTHUMBRECT);
   EXPECT_EQ(pixels.Pixel(thumb.left, (thumb.top + thumb.bottom) / 2), RGB(10, 200, 30));

@@ -50,15 +50,16 @@ std::unique_ptr<TSkinData> spinSkin() {
 }
 
 TEST(UpDownPainterTest, HalvesFollowTheCursorThePressAndTheState) {
+  // The list and the skin outlive the form, whose controls free their painters.
+  TSkinPainterList list;
+  auto skin = spinSkin();
   TForm form(nullptr);
   form.SetBounds(100, 100, 300, 200);
-  auto skin = spinSkin();
   auto* spin = new TUpDown(&form);
   spin->SetParent(&form);
   spin->SetBounds(20, 20, 20, 40);
   form.Handle();
   ShowWindow(form.Handle(), SW_SHOW);
-  TSkinPainterList list;
   auto* painter = new TSkinUpDown(spin);
   painter->AttachControl(&list, skin.get(), false);
   const HWND h = spin->Handle();

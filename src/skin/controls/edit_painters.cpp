@@ -2,6 +2,7 @@
 #include "skin/controls/edit_painters.h"
 
 #include "skin/controls/painter_messages.h"
+#include "skin/controls/updown_painter.h"
 #include "skin/data/bitmap_helpers.h"
 
 namespace velmora {
@@ -24,7 +25,22 @@ bool TSkinEdit::HasBorder(HWND window) {
   return client.right < outer.right - outer.left && client.bottom < outer.bottom - outer.top;
 }
 
+void TSkinEdit::skinSpinChild() {
+  if (FSpin || !FSkinData || !InSet(FSkinData->SkinControls(), xcSpin)) return;
+  const HWND spin = TSkinUpDown::FindSpinChild(FHandle);
+  if (!spin || SendMessageW(spin, WM_SKINQUERY, 0, 0) == 1) return;
+  FSpin = new TSkinUpDown(this);
+  FSpin->InEdit = true;
+  FSpin->AttachHandle(spin, FSkinData, FFormSkin);
+}
+
+void TSkinEdit::Notification(TComponent* component, TOperation operation) {
+  TSkinControl::Notification(component, operation);
+  if (operation == TOperation::opRemove && component == FSpin) FSpin = nullptr;
+}
+
 void TSkinEdit::DrawSkin(HDC dc, const RECT& rect) {
+  skinSpinChild();
   if (!HasBorder(FHandle)) return;
   RECT edge = rect;
   frame(dc, edge, ColorToRGB(FSkinData->Colors.Colors[scButtonShadow]));

@@ -4,7 +4,9 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <string>
 
+#include "skin/controls/skin_property.h"
 #include "skin/data/skin_drawing.h"
 #include "skin/data/skin_platform.h"
 
@@ -17,6 +19,17 @@ int TSkinUpDown::HalfFrame(int half, int halfUnderCursor, bool pressed, bool ena
   else if (half == halfUnderCursor)
     frame = pressed ? 2 : 4;
   return half * 4 + frame;
+}
+
+HWND TSkinUpDown::FindSpinChild(HWND window) {
+  for (HWND child = GetTopWindow(window); child; child = GetWindow(child, GW_HWNDNEXT)) {
+    char name[128] = {};
+    GetClassNameA(child, name, sizeof name);
+    const std::string lower = LowerText(name);
+    if (lower == "msctls_updown32" || lower.find("spin") != std::string::npos || lower.find("updown") != std::string::npos)
+      return child;
+  }
+  return nullptr;
 }
 
 bool TSkinUpDown::horizontal() const { return Horizontal || (WindowLong(GWL_STYLE) & UDS_HORZ); }

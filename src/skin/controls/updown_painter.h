@@ -16,6 +16,10 @@ class TSkinUpDown : public TSkinControl {
   // Drawn as left and right halves even without the control's horizontal style.
   bool Horizontal = false;
 
+  // The first spin button among `window`'s child windows (an up-down control, or a
+  // window class naming a spin or up-down), or null.
+  static HWND FindSpinChild(HWND window);
+
   // The frame (from 1, of 8) for half `half` (0: up or left, 1: down or right).
   static int HalfFrame(int half, int halfUnderCursor, bool pressed, bool enabled);
 

@@ -15,6 +15,7 @@
 #include "skin/controls/button_painters.h"
 #include "skin/controls/check_painters.h"
 #include "skin/controls/combo_painters.h"
+#include "skin/controls/datetime_painter.h"
 #include "skin/controls/edit_painters.h"
 #include "skin/controls/painter_messages.h"
 #include "skin/controls/header_painter.h"
@@ -242,6 +243,9 @@ void TControlDispatch::apply(TPainterKind kind, TControl& control) {
     case TPainterKind::ComboBox:
     case TPainterKind::DcEditCombo:
       attach<TSkinComBox>(control);
+      break;
+    case TPainterKind::DateTime:
+      attach<TSkinDateTime>(control);
       break;
     case TPainterKind::ComboBoxEx: {
       auto* painter = new TSkinComBox(&control);
