@@ -381,6 +381,27 @@ object GalleryForm: TGalleryForm
       Position = 6
       TabOrder = 6
     end
+    object sbHorz: TScrollBar
+      Left = 12
+      Top = 200
+      Width = 160
+      Height = 17
+      Max = 100
+      PageSize = 20
+      LargeChange = 20
+      Position = 30
+      TabOrder = 7
+    end
+    object sbVert: TScrollBar
+      Left = 178
+      Top = 176
+      Width = 17
+      Height = 60
+      Kind = sbVertical
+      Max = 10
+      Position = 4
+      TabOrder = 8
+    end
   end
   object pgcPages: TPageControl
     Left = 8

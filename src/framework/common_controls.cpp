@@ -532,6 +532,91 @@ void TTrackBar::applyRange() {
 
 int TTrackBar::readPosition() const { return static_cast<int>(SendMessageA(WindowHandle(), TBM_GETPOS, 0, 0)); }
 
+// ---- scroll bar --------------------------------------------------------------------
+
+TScrollBar::TScrollBar(TComponent* owner) : TWinControl(owner) {
+  FWidth = 121;
+  FHeight = 17;
+  FTabStop = true;
+}
+
+const TClassInfo& TScrollBar::StaticClassInfo() {
+  static const TClassInfo info{
+      "TScrollBar",
+      &TWinControl::StaticClassInfo(),
+      {
+          props::Enumeration<TScrollBar, TScrollBarKind>("Kind", {"sbHorizontal", "sbVertical"}, &TScrollBar::Kind,
+                                                         &TScrollBar::SetKind),
+          props::Integer<TScrollBar, int>("Min", &TScrollBar::Min, &TScrollBar::SetMin),
+          props::Integer<TScrollBar, int>("Max", &TScrollBar::Max, &TScrollBar::SetMax),
+          props::Integer<TScrollBar, int>("PageSize", &TScrollBar::PageSize, &TScrollBar::SetPageSize),
+          props::Integer<TScrollBar, int>("Position", &TScrollBar::Position, &TScrollBar::SetPosition),
+          props::Integer<TScrollBar, int>("SmallChange", &TScrollBar::SmallChange, &TScrollBar::SetSmallChange),
+          props::Integer<TScrollBar, int>("LargeChange", &TScrollBar::LargeChange, &TScrollBar::SetLargeChange),
+      },
+      make<TScrollBar>};
+  return info;
+}
+
+void TScrollBar::CreateParams(TCreateParams& params) {
+  TWinControl::CreateParams(params);
+  params.BaseClassName = "SCROLLBAR";
+  params.Style |= FKind == TScrollBarKind::sbVertical ? SBS_VERT : SBS_HORZ;
+}
+
+void TScrollBar::applyRange() {
+  if (!WindowHandle()) return;
+  SCROLLINFO info{};
+  info.cbSize = sizeof info;
+  info.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
+  info.nMin = FMin;
+  info.nMax = FMax;
+  info.nPage = static_cast<UINT>(std::max(FPageSize, 0));
+  info.nPos = FPosition;
+  SetScrollInfo(WindowHandle(), SB_CTL, &info, TRUE);
+}
+
+void TScrollBar::SetPosition(int v) {
+  // The last position a page leaves room for is the highest.
+  const int highest = FPageSize > 0 ? std::max(FMin, FMax - FPageSize + 1) : FMax;
+  const int position = std::clamp(v, FMin, std::max(FMin, highest));
+  if (position == FPosition) return;
+  FPosition = position;
+  applyRange();
+  if (OnChange) OnChange(this);
+}
+
+int TScrollBar::scrolledTo(WORD code, int thumbPosition) const {
+  switch (code) {
+    case SB_LINEUP: return FPosition - FSmallChange;
+    case SB_LINEDOWN: return FPosition + FSmallChange;
+    case SB_PAGEUP: return FPosition - FLargeChange;
+    case SB_PAGEDOWN: return FPosition + FLargeChange;
+    case SB_THUMBTRACK:
+    case SB_THUMBPOSITION: return thumbPosition;
+    case SB_TOP: return FMin;
+    case SB_BOTTOM: return FMax;
+    default: return FPosition;
+  }
+}
+
+void TScrollBar::WndProc(TMessage& message) {
+  if (message.Msg == CN_BASE + WM_HSCROLL || message.Msg == CN_BASE + WM_VSCROLL) {
+    // The thumb's 32-bit place, not the 16 bits in the message.
+    SCROLLINFO info{};
+    info.cbSize = sizeof info;
+    info.fMask = SIF_TRACKPOS;
+    const WORD code = LOWORD(message.WParam);
+    int thumb = static_cast<short>(HIWORD(message.WParam));
+    if ((code == SB_THUMBTRACK || code == SB_THUMBPOSITION) && GetScrollInfo(WindowHandle(), SB_CTL, &info))
+      thumb = info.nTrackPos;
+    SetPosition(scrolledTo(code, thumb));
+    message.Result = 0;
+    return;
+  }
+  TWinControl::WndProc(message);
+}
+
 // ---- date and time ----------------------------------------------------------------
 
 TDateTimePicker::TDateTimePicker(TComponent* owner) : TWinControl(owner) {
@@ -805,7 +890,7 @@ void RegisterCommonControlClasses() {
         &TComboBox::StaticClassInfo(), &TUpDown::StaticClassInfo(), &TProgressBar::StaticClassInfo(),
         &TTrackBar::StaticClassInfo(), &TDateTimePicker::StaticClassInfo(), &TPageControl::StaticClassInfo(),
         &TTabSheet::StaticClassInfo(), &TListView::StaticClassInfo(), &TTreeView::StaticClassInfo(),
-        &TStatusBar::StaticClassInfo()})
+        &TStatusBar::StaticClassInfo(), &TScrollBar::StaticClassInfo()})
     RegisterComponentClass(*info);
 }
 

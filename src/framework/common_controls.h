@@ -262,6 +262,45 @@ class TTrackBar : public TRangeControl {
   int readPosition() const override;
 };
 
+enum class TScrollBarKind { sbHorizontal, sbVertical };
+
+// A scroll bar control: arrows move it by SmallChange, the track by LargeChange, the
+// thumb to where it is dropped; OnChange follows every move.
+class TScrollBar : public TWinControl {
+ public:
+  explicit TScrollBar(TComponent* owner);
+  static const TClassInfo& StaticClassInfo();
+  const TClassInfo& ClassInfo() const override { return StaticClassInfo(); }
+  TScrollBarKind Kind() const { return FKind; }
+  void SetKind(TScrollBarKind kind) { FKind = kind; }
+  int Min() const { return FMin; }
+  void SetMin(int v) { FMin = v, applyRange(); }
+  int Max() const { return FMax; }
+  void SetMax(int v) { FMax = v, applyRange(); }
+  int PageSize() const { return FPageSize; }
+  void SetPageSize(int v) { FPageSize = v, applyRange(); }
+  int Position() const { return FPosition; }
+  void SetPosition(int v);
+  int SmallChange() const { return FSmallChange; }
+  void SetSmallChange(int v) { FSmallChange = v; }
+  int LargeChange() const { return FLargeChange; }
+  void SetLargeChange(int v) { FLargeChange = v; }
+  TNotifyEvent OnChange;
+
+ protected:
+  void CreateParams(TCreateParams& params) override;
+  void InitializeWnd() override { TWinControl::InitializeWnd(), applyRange(); }
+  void WndProc(TMessage& message) override;
+
+ private:
+  void applyRange();
+  // The position a scroll code asks for.
+  int scrolledTo(WORD code, int thumbPosition) const;
+
+  TScrollBarKind FKind = TScrollBarKind::sbHorizontal;
+  int FMin = 0, FMax = 100, FPageSize = 0, FPosition = 0, FSmallChange = 1, FLargeChange = 1;
+};
+
 class TDateTimePicker : public TWinControl {
  public:
   explicit TDateTimePicker(TComponent* owner);

@@ -15,6 +15,7 @@
 #include "framework/common_controls.h"
 #include "framework/form.h"
 #include "framework/gdi_object.h"
+#include "framework/window_subclass.h"
 #include "skin/controls/painter_messages.h"
 #include "skin/controls/skin_property.h"
 #include "skin/skin_test_package.h"
@@ -398,6 +399,67 @@ TEST_F(ScrollbarPainterTest, GdiCountsStayFlatAcrossRepaintsAndScrolls) {
   for (int i = 0; i < 1000; ++i)
     SendMessageW(l.Handle(), WM_VSCROLL, MAKEWPARAM(i % 2 ? SB_LINEUP : SB_PAGEDOWN, 0), 0);
   EXPECT_EQ(GdiCounters::LiveTotal(), before) << "scrolls";
+}
+
+}  // namespace
+}  // namespace velmora
+
+namespace velmora {
+namespace {
+
+TEST_F(ScrollbarPainterTest, ScrollBarControlIsCoveredWholeAndScrollsByItsOwnLoop) {
+  auto* bar = new TScrollBar(&Form);
+  bar->SetBounds(10, 200, 200, Glyph);
+  bar->SetMax(100);
+  bar->SetPageSize(20);
+  bar->SetLargeChange(20);
+  bar->SetPosition(30);
+  bar->SetParent(&Form);
+  int changes = 0;
+  bar->OnChange = [&](TObjectSender) { ++changes; };
+  const HWND host = bar->Handle();
+  auto* painter = new TSkinScControl(bar);
+  painter->AttachScrollControl(&List, Skin.get());
+  TWScrollbar* overlay = painter->ControlOverlay();
+  ASSERT_NE(overlay, nullptr);
+  EXPECT_TRUE(overlay->Horizontal());
+  const RECT covered = windowRect(overlay->Handle()), control = windowRect(host);
+  EXPECT_TRUE(EqualRect(&covered, &control)) << "the whole control";
+  EXPECT_FALSE(painter->DrawsBorder());
+  // Reading the control's state is a message to the control: one message leads to a
+  // few more, never to a chain of them.
+  int messages = 0;
+  TWindowSubclass count;
+  count.Attach(host, [&](UINT msg, WPARAM wParam, LPARAM lParam, const TSubclassNext& next) {
+    ++messages;
+    return next(msg, wParam, lParam);
+  });
+  SendMessageW(host, WM_NULL, 0, 0);
+  EXPECT_LT(messages, 10);
+  count.Detach();
+
+  // The thumb where the system has it for position 30 of 0-100 with a page of 20.
+  SCROLLBARINFO info{};
+  info.cbSize = sizeof info;
+  ASSERT_TRUE(GetScrollBarInfo(host, OBJID_CLIENT, &info));
+  const int free = 200 - 2 * Glyph - (info.xyThumbBottom - info.xyThumbTop);
+  EXPECT_NEAR(info.xyThumbTop, Glyph + free * 30 / 81, 2);
+  const TBitmap pixels = overlayPixels(*overlay);
+  EXPECT_EQ(pixels.Pixel(info.xyThumbTop + 2, 1), rgb(thumb(1)));
+  EXPECT_EQ(pixels.Pixel(info.xyThumbTop - 2, 1), rgb(track(1)));
+
+  // The right arrow and the track, clicked for real.
+  const int y = (control.top + control.bottom) / 2;
+  click({control.right - Glyph / 2, y});
+  EXPECT_GE(bar->Position(), 31) << "the arrow";
+  const int afterArrow = bar->Position();
+  click({control.right - Glyph - 3, y});
+  EXPECT_GE(bar->Position(), afterArrow + 20) << "a page";
+  EXPECT_GE(changes, 2);
+  EXPECT_FALSE(overlay->Pressed());
+
+  delete bar;
+  EXPECT_TRUE(List.Painters().empty());
 }
 
 }  // namespace

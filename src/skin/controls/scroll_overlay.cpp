@@ -7,6 +7,7 @@
 #include "framework/control.h"
 #include "framework/gdi_object.h"
 #include "skin/controls/scrollbar_drawing.h"
+#include "skin/controls/scrollbar_geometry.h"
 #include "skin/data/skin_colors.h"
 #include "skin/data/skin_data.h"
 #include "skin/data/skin_drawing.h"
@@ -40,9 +41,32 @@ bool TNativeBar::operator==(const TNativeBar& other) const {
          Visible == other.Visible && Enabled == other.Enabled;
 }
 
+namespace {
+
+bool isVerticalControl(HWND host) { return (GetWindowLongPtrW(host, GWL_STYLE) & SBS_VERT) != 0; }
+
+// A scroll bar control's thumb from its range, when the system cannot tell it.
+bool readControlBar(HWND host, TNativeBar& bar) {
+  if (!GetWindowRect(host, &bar.Screen)) return false;
+  SCROLLINFO info{};
+  info.cbSize = sizeof info;
+  info.fMask = SIF_ALL;
+  if (!GetScrollInfo(host, SB_CTL, &info)) return false;
+  const bool vertical = isVerticalControl(host);
+  const int length = vertical ? bar.Screen.bottom - bar.Screen.top : bar.Screen.right - bar.Screen.left;
+  const int arrow = ArrowLength(length, GetSystemMetrics(vertical ? SM_CYVSCROLL : SM_CXHSCROLL));
+  bar.Thumb = ControlThumb(length, arrow, {info.nMin, info.nMax, static_cast<int>(info.nPage), info.nPos}, true);
+  bar.Visible = (GetWindowLongPtrW(host, GWL_STYLE) & WS_VISIBLE) != 0;
+  bar.Enabled = IsWindowEnabled(host) != FALSE;
+  return true;
+}
+
+}  // namespace
+
 bool TWScrollbar::ReadNativeBar(HWND host, TOverlaySource source, TNativeBar& bar) {
   SCROLLBARINFO info{};
-  if (!SkinGetScrollBarInfo(host, source == osHorizontal ? OBJID_HSCROLL : OBJID_VSCROLL, info)) return false;
+  const LONG object = source == osControl ? OBJID_CLIENT : source == osHorizontal ? OBJID_HSCROLL : OBJID_VSCROLL;
+  if (!SkinGetScrollBarInfo(host, object, info)) return source == osControl && readControlBar(host, bar);
   bar.Screen = info.rcScrollBar;
   bar.Thumb = {info.xyThumbTop, info.xyThumbBottom};
   bar.Visible = isVisible(info) && (GetWindowLongPtrW(host, GWL_STYLE) & WS_VISIBLE);
@@ -70,7 +94,8 @@ void TWScrollbar::Destroy() {
 void TWScrollbar::Attach(HWND host, TOverlaySource source) {
   FHost = host;
   FSource = source;
-  FArrow = GetSystemMetrics(source == osHorizontal ? SM_CXHSCROLL : SM_CYVSCROLL);
+  FHorizontal = source == osHorizontal || (source == osControl && !isVerticalControl(host));
+  FArrow = GetSystemMetrics(FHorizontal ? SM_CXHSCROLL : SM_CYVSCROLL);
   const HWND parent = GetParent(host);
   if (!parent || FWindow) return;
   registerOverlayClass(&TWScrollbar::windowProc);
@@ -199,10 +224,8 @@ void TWScrollbar::press(POINT point) {
   FPressed = true;
   Repaint();
   ReleaseCapture();
-  const POINT screen{point.x + bar.Screen.left, point.y + bar.Screen.top};
-  const HWND host = FHost;
   // The system's scrolling loop runs inside this call and scrolls the host.
-  SendMessageW(host, WM_NCLBUTTONDOWN, hitCode(), MAKELPARAM(screen.x, screen.y));
+  forwardPress(point, bar.Screen);
   if (!FWindow) return;  // let go while the loop ran
   FPressed = false;
   ReleaseCapture();
@@ -217,8 +240,30 @@ void TWScrollbar::press(POINT point) {
 void TWScrollbar::release(POINT point) {
   FPressed = false;
   ReleaseCapture();
-  const POINT screen = toScreen(point);
-  if (FHost) PostMessageW(FHost, WM_NCLBUTTONUP, hitCode(), MAKELPARAM(screen.x, screen.y));
+  forwardRelease(point);
+}
+
+void TWScrollbar::forwardPress(POINT point, const RECT& barScreen) {
+  if (FSource == osControl) {
+    // The overlay covers the whole control, whose client area is the bar.
+    POINT client{point.x + barScreen.left, point.y + barScreen.top};
+    ScreenToClient(FHost, &client);
+    SendMessageW(FHost, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(client.x, client.y));
+    return;
+  }
+  const POINT screen{point.x + barScreen.left, point.y + barScreen.top};
+  SendMessageW(FHost, WM_NCLBUTTONDOWN, hitCode(), MAKELPARAM(screen.x, screen.y));
+}
+
+void TWScrollbar::forwardRelease(POINT point) {
+  if (!FHost) return;
+  POINT screen = toScreen(point);
+  if (FSource == osControl) {
+    ScreenToClient(FHost, &screen);
+    PostMessageW(FHost, WM_LBUTTONUP, 0, MAKELPARAM(screen.x, screen.y));
+    return;
+  }
+  PostMessageW(FHost, WM_NCLBUTTONUP, hitCode(), MAKELPARAM(screen.x, screen.y));
 }
 
 void TWScrollbar::move(POINT point) {

@@ -15,8 +15,9 @@ namespace velmora {
 class TSkinControl;
 class TSkinData;
 
-// Which bar of the host the overlay covers.
-enum TOverlaySource : unsigned char { osHorizontal = 0, osVertical = 1 };
+// Which bar of the host the overlay covers: one of its window bars, or the whole host
+// when the host is a scroll bar control.
+enum TOverlaySource : unsigned char { osHorizontal = 0, osVertical = 1, osControl = 2 };
 
 // What the native bar looks like now: its rectangle on screen, the thumb in bar
 // coordinates, enabled and visible.
@@ -51,7 +52,7 @@ class TWScrollbar : public std::enable_shared_from_this<TWScrollbar> {
   HWND Handle() const { return FWindow; }
   HWND Host() const { return FHost; }
   bool Shown() const { return FShown; }
-  bool Horizontal() const { return FSource == osHorizontal; }
+  bool Horizontal() const { return FHorizontal; }
   // The overlay's rectangle in the host's parent's client coordinates.
   const RECT& BarRect() const { return FBarRect; }
   // The part being scrolled or under the mouse (a TScrollPart).
@@ -71,14 +72,18 @@ class TWScrollbar : public std::enable_shared_from_this<TWScrollbar> {
   void move(POINT point);
   void paint(HDC dc);
   int along(POINT point) const { return Horizontal() ? point.x : point.y; }
-  // The native hit code of this bar.
+  // The native hit code of a window bar.
   WPARAM hitCode() const { return Horizontal() ? HTHSCROLL : HTVSCROLL; }
+  // Hands a press or release at `point` (overlay coordinates) to the native bar.
+  void forwardPress(POINT point, const RECT& barScreen);
+  void forwardRelease(POINT point);
   POINT toScreen(POINT point) const;
 
   HWND FWindow = nullptr;
   HWND FHost = nullptr;
   TSkinData* FData = nullptr;
   TOverlaySource FSource = osVertical;
+  bool FHorizontal = false;
   RECT FBarRect{};
   TNativeBar FLastSeen;
   int FArrow = 0;  // the system's arrow size

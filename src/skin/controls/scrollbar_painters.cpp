@@ -82,8 +82,13 @@ void TSkinScrollbar::repositionOverlays() {
 }
 
 void TSkinScrollbar::syncOverlays() {
+  // Reading a scroll bar control's state is itself a message to the control: the look
+  // taken while syncing never starts another.
+  if (FSyncing) return;
+  FSyncing = true;
   for (auto* overlay : {FHorz.get(), FVert.get()})
     if (overlay) overlay->Sync();
+  FSyncing = false;
 }
 
 void TSkinScrollbar::repaintOverlays() {
@@ -235,6 +240,37 @@ void TSkinListView::AttachScrollbars(TSkinPainterList* formSkin, TSkinData* data
   if (!header || SendMessageA(header, WM_SKINQUERY, 0, 0) == 1) return;
   auto* painter = new TSkinHeader(FControl);  // freed with the list view, once
   painter->AttachHandle(header, data, formSkin);
+}
+
+void TSkinScControl::AttachScrollControl(TSkinPainterList* formSkin, TSkinData* data) {
+  BackgroundMode = 1;  // no border of ours: the control is all bar
+  AttachScrollbars(formSkin, data);
+}
+
+void TSkinScControl::createOverlays(HWND host) {
+  if (FHorz || FVert || !FSkinData || !FSkinData->Records.Scrollbar || FSkinData->Records.Scrollbar->Map.Empty() ||
+      !GetParent(host))
+    return;
+  if (!(GetWindowLongPtrW(host, GWL_STYLE) & WS_CLIPSIBLINGS)) {
+    SetWindowLongPtrW(host, GWL_STYLE, GetWindowLongPtrW(host, GWL_STYLE) | WS_CLIPSIBLINGS);
+    FAddedClipSiblings = true;
+  }
+  auto overlay = TWScrollbar::Create(FSkinData);
+  overlay->Attach(host, osControl);
+  (overlay->Horizontal() ? FHorz : FVert) = std::move(overlay);
+}
+
+void TSkinScControl::AfterMessage(TMessage& message) {
+  if (message.Msg == CN_BASE + WM_HSCROLL || message.Msg == CN_BASE + WM_VSCROLL) {
+    // The control's own loop is scrolling for a press on the overlay: that part shows
+    // pressed.
+    if (TWScrollbar* overlay = ControlOverlay(); overlay && overlay->Pressed())
+      overlay->HotPart = LOWORD(message.WParam);
+    syncOverlays();
+    if (TWScrollbar* overlay = ControlOverlay()) overlay->Repaint();
+    return;
+  }
+  TSkinScrollbar::AfterMessage(message);
 }
 
 void TSkinScrollbarH::AttachHandle(HWND handle, TSkinData* data, TSkinPainterList* formSkin) {

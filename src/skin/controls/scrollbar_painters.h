@@ -32,7 +32,7 @@ class TSkinScrollbar : public TSkinControl {
   void DrawSkin(HDC dc, const RECT& rect) override;
 
   // Both overlays over `host`; hidden while the control is.
-  void createOverlays(HWND host);
+  virtual void createOverlays(HWND host);
   void repositionOverlays();
   void syncOverlays();
   void repaintOverlays();
@@ -41,6 +41,8 @@ class TSkinScrollbar : public TSkinControl {
   void fillCorner();
 
   std::shared_ptr<TWScrollbar> FHorz, FVert;
+  bool FAddedClipSiblings = false;  // the host had no WS_CLIPSIBLINGS of its own
+  bool FSyncing = false;
 
  private:
   void drawBorder(HDC windowDC) const;
@@ -51,13 +53,25 @@ class TSkinScrollbar : public TSkinControl {
   // so unskinning never writes it into "Color".
   bool FFixedColorChanged = false;
   int FSavedFixedColor = 0;
-  bool FAddedClipSiblings = false;
 };
 
 class TSkinListView : public TSkinScrollbar {
  public:
   using TSkinScrollbar::TSkinScrollbar;
   void AttachScrollbars(TSkinPainterList* formSkin, TSkinData* data) override;
+};
+
+// A scroll bar control (in a container of embedded scroll bars, or on its own): one
+// overlay over the whole control, which keeps its own scrolling.
+class TSkinScControl : public TSkinScrollbar {
+ public:
+  using TSkinScrollbar::TSkinScrollbar;
+  void AttachScrollControl(TSkinPainterList* formSkin, TSkinData* data);
+  TWScrollbar* ControlOverlay() const { return FHorz ? FHorz.get() : FVert.get(); }
+
+ protected:
+  void createOverlays(HWND host) override;
+  void AfterMessage(TMessage& message) override;
 };
 
 // A bare window's bars, without a border.

@@ -282,6 +282,20 @@ void TControlDispatch::apply(TPainterKind kind, TControl& control) {
     case TPainterKind::SingleScrollbar:
       attachScrollbars<TSkinScrollbar>(control, true);
       break;
+    case TPainterKind::ScrollControl:
+      if (is<TScrollBar>(control)) (new TSkinScControl(&control))->AttachScrollControl(&FPainters, &FData);
+      break;
+    case TPainterKind::EmbeddedScrollbars:
+      // Each embedded scroll bar control gets its overlay, each scrollable child its bars.
+      if (windowed)
+        for (TControl* child : std::vector<TControl*>(windowed->Controls())) {
+          if (PainterOf(*child) || !dynamic_cast<TWinControl*>(child)) continue;
+          if (is<TScrollBar>(*child))
+            (new TSkinScControl(child))->AttachScrollControl(&FPainters, &FData);
+          else
+            attachScrollbars<TSkinScrollbar>(*child, false);
+        }
+      break;
     case TPainterKind::ListView:
       attachScrollbars<TSkinListView>(control, false);
       break;

@@ -101,7 +101,7 @@ const TBuiltInRule kBuiltInRules[] = {
     {"21", [](C, N n) { return n == "TTOOLBAR"; }, xcToolbar, false, TPainterKind::ToolBar},
     {"22", [](C c, N) { return is<TStatusBar>(c); }, xcStatusBar, false, TPainterKind::StatusBar},
     {"23", [](C c, N) { return is<TProgressBar>(c); }, xcProgress, false, TPainterKind::Progress},
-    {"24", [](C, N n) { return n == "TSCROLLBOX"; }, xcScrollbar, false, TPainterKind::ScrollControl},
+    {"24", [](C c, N) { return is<TScrollBar>(c); }, xcScrollbar, false, TPainterKind::ScrollControl},
     {"25", [](C, N n) { return n == "TTNTCOMBOBOX"; }, xcCombo, false, TPainterKind::ComboBox},
     {"26", [](C c, N) { return is<TComboBox>(c); }, xcCombo, false, TPainterKind::ComboBox},
     // A memo is a scrollable control (below), not an edit box.
