@@ -281,6 +281,12 @@ const TClassInfo& TMemo::StaticClassInfo() {
   return info;
 }
 
+void TMemo::SetScrollBars(TScrollStyle style) {
+  if (style == FScrollBars) return;
+  FScrollBars = style;
+  RecreateWnd();  // an edit's scroll bars are set when it is made
+}
+
 void TMemo::CreateParams(TCreateParams& params) {
   TCustomEdit::CreateParams(params);
   params.Style &= ~static_cast<DWORD>(ES_AUTOHSCROLL);

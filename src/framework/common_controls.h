@@ -129,7 +129,7 @@ class TMemo : public TCustomEdit {
   static const TClassInfo& StaticClassInfo();
   const TClassInfo& ClassInfo() const override { return StaticClassInfo(); }
   TScrollStyle ScrollBars() const { return FScrollBars; }
-  void SetScrollBars(TScrollStyle style) { FScrollBars = style; }
+  void SetScrollBars(TScrollStyle style);
   bool ReadStringsProperty(const std::string& name, const std::vector<std::string>& lines) override;
 
  protected:

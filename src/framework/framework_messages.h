@@ -20,6 +20,8 @@ inline constexpr UINT CM_MOUSEENTER = CM_BASE + 19;
 inline constexpr UINT CM_MOUSELEAVE = CM_BASE + 20;
 inline constexpr UINT CM_CHECKSTATECHANGED = CM_BASE + 27;
 inline constexpr UINT CM_RELEASE = CM_BASE + 33;
+// The control's window is made again (sent to the control; its default does it).
+inline constexpr UINT CM_RECREATEWND = CM_BASE + 51;
 inline constexpr UINT CM_ACTIONUPDATE = CM_BASE + 208;
 
 }  // namespace velmora

@@ -153,6 +153,12 @@ const TClassInfo& TCustomEdit::StaticClassInfo() {
   return info;
 }
 
+void TCustomEdit::SetBorderStyle(TControlBorderStyle style) {
+  if (style == FBorderStyle) return;
+  FBorderStyle = style;
+  RecreateWnd();  // the edge is a creation style
+}
+
 void TCustomEdit::CreateParams(TCreateParams& params) {
   TWinControl::CreateParams(params);
   params.BaseClassName = "EDIT";

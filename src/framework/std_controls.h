@@ -76,7 +76,7 @@ class TCustomEdit : public TWinControl {
   int PasswordChar() const { return FPasswordChar; }
   void SetPasswordChar(int c);
   TControlBorderStyle BorderStyle() const { return FBorderStyle; }
-  void SetBorderStyle(TControlBorderStyle style) { FBorderStyle = style; }
+  void SetBorderStyle(TControlBorderStyle style);
   bool Modified() const;
   void SetModified(bool v);
   int SelStart() const;

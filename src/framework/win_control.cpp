@@ -140,6 +140,10 @@ HWND TWinControl::Handle() {
   return FHandle;
 }
 
+void TWinControl::RecreateWnd() {
+  if (FHandle) Perform(CM_RECREATEWND, 0, 0);
+}
+
 void TWinControl::DestroyHandle() {
   if (FHandle) DestroyWindow(FHandle);
   FHandle = nullptr;
@@ -427,6 +431,14 @@ void TWinControl::WndProc(TMessage& message) {
       routeMouse(message))
     return;
   switch (message.Msg) {
+    case CM_RECREATEWND: {
+      if (!FHandle) return;
+      const std::string text = GetText();
+      DestroyHandle();
+      FText = text;
+      HandleNeeded();
+      return;
+    }
     case WM_COMMAND:
     case WM_HSCROLL:
     case WM_VSCROLL:

@@ -42,6 +42,10 @@ class TWinControl : public TControl {
   HWND WindowHandle() const { return FHandle; }  // without making it
   void HandleNeeded() { Handle(); }
   void DestroyHandle();
+  // Makes the window again, for a style only creation sets; its text goes over. Whoever
+  // stands in the control's message entry sees CM_RECREATEWND go by, the new window
+  // made when it returns. For controls without windowed children (edits, lists).
+  void RecreateWnd();
 
   // The control of one of our windows, or null for any other window.
   static TWinControl* FromHandle(HWND window);

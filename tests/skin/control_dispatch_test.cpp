@@ -10,6 +10,8 @@
 #include "skin/controls/button_painters.h"
 #include "skin/controls/check_painters.h"
 #include "skin/controls/edit_painters.h"
+#include "skin/controls/painter_messages.h"
+#include "skin/controls/scrollbar_painters.h"
 #include "skin/controls/sizer_painter.h"
 #include "framework/gdi_object.h"
 #include "skin/skin_test_package.h"
@@ -188,6 +190,43 @@ TEST_F(ControlDispatchTest, OnlyARealSizeGripGetsTheSizer) {
     for (int x = 0; x < 18; ++x) other += pixels.Pixel(x, y) != face;
   EXPECT_EQ(other, 0) << "the grip is the skin's background";
   DestroyWindow(dialog);
+}
+
+}  // namespace
+}  // namespace velmora
+
+namespace velmora {
+namespace {
+
+TEST_F(ControlDispatchTest, AControlMadeAgainGetsANewScrollPainterThroughTheForm) {
+  auto& memo = add<TMemo>(Form, "memNotes");
+  memo.SetText("kept across the new window");
+  Dispatch.SkinFormControls(Form);
+  ASSERT_TRUE(paintedBy<TSkinScrollbar>(memo));
+  const HWND before = memo.Handle();
+  const std::size_t painters = Painters.Painters().size();
+
+  memo.SetScrollBars(TScrollStyle::ssVertical);  // only a new window can have them
+  const HWND after = memo.Handle();
+  ASSERT_NE(after, before);
+  EXPECT_TRUE(GetWindowLongPtrW(after, GWL_STYLE) & WS_VSCROLL);
+  EXPECT_EQ(memo.GetText(), "kept across the new window");
+  // The painter asks the form's window to replace it, naming the window it served.
+  MSG posted{};
+  ASSERT_TRUE(PeekMessageW(&posted, Form.Handle(), WM_SKINREPLACE, WM_SKINREPLACE, PM_REMOVE));
+  EXPECT_EQ(reinterpret_cast<HWND>(posted.wParam), before);
+
+  Dispatch.ReplaceScrollPainter(reinterpret_cast<HWND>(posted.wParam));
+  auto* painter = dynamic_cast<TSkinScrollbar*>(Dispatch.PainterOf(memo));
+  ASSERT_NE(painter, nullptr);
+  EXPECT_EQ(painter->Handle(), after);
+  EXPECT_EQ(painter->Status(), psAttached);
+  EXPECT_TRUE(painter->DrawsBorder());
+  EXPECT_EQ(Painters.Painters().size(), painters) << "the old painter is gone";
+  EXPECT_EQ(SendMessageW(after, WM_SKINQUERY, 0, 0), 1);
+
+  Dispatch.ReplaceScrollPainter(before);  // a second notice finds nothing to replace
+  EXPECT_EQ(Dispatch.PainterOf(memo), painter);
 }
 
 }  // namespace

@@ -154,6 +154,13 @@ bool TSkinScrollbar::BeforeMessage(TMessage& message) {
 
 void TSkinScrollbar::AfterMessage(TMessage& message) {
   switch (message.Msg) {
+    case CM_RECREATEWND:
+      // The control has a new window: the form's skinning gives it a new painter, found
+      // by the window this one served.
+      if (FControl && FControl->IsWindowed())
+        if (const HWND window = static_cast<TWinControl*>(FControl)->WindowHandle())
+          PostMessageW(GetAncestor(window, GA_ROOT), WM_SKINREPLACE, reinterpret_cast<WPARAM>(FHandle), 0);
+      return;
     case WM_NCDESTROY:
     case WM_DESTROY:
       return;

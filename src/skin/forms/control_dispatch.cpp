@@ -314,6 +314,28 @@ void TControlDispatch::attachIfFree(TControl& control) {
   if (!PainterOf(control)) attach<Painter>(control);
 }
 
+void TControlDispatch::ReplaceScrollPainter(HWND served) {
+  TSkinScrollbar* old = nullptr;
+  for (TSkinControl* painter : FPainters.Painters())
+    if (painter->Handle() == served) old = dynamic_cast<TSkinScrollbar*>(painter);
+  if (!old || !old->Control()) return;
+  TControl& control = *old->Control();
+  const bool withoutBorder = old->BackgroundMode == 1;
+  const bool listView = dynamic_cast<TSkinListView*>(old) != nullptr;
+  const bool scrollControl = dynamic_cast<TSkinScControl*>(old) != nullptr;
+  FPainters.Remove(old);
+  if (old->Status() != psWindowDestroyed) old->Unskin();
+  delete old;  // a posted message: none of its messages is running
+  auto* windowed = dynamic_cast<TWinControl*>(&control);
+  if (!windowed || !windowed->HandleAllocated()) return;
+  if (scrollControl)
+    (new TSkinScControl(&control))->AttachScrollControl(&FPainters, &FData);
+  else if (listView)
+    attachScrollbars<TSkinListView>(control, withoutBorder);
+  else
+    attachScrollbars<TSkinScrollbar>(control, withoutBorder);
+}
+
 void TControlDispatch::SkinChildWindows(HWND window) {
   for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
     if (GetWindowLongPtrA(child, GWL_STYLE) & WS_CHILD) SkinWindow(child);

@@ -34,6 +34,9 @@ class TControlDispatch {
   // Bare windows, by window class.
   void SkinChildWindows(HWND window);
   void SkinWindow(HWND window);
+  // A control with scroll bars has a new window: the painter that served `served` (its
+  // old window) is freed and a new one of the same kind serves the control.
+  void ReplaceScrollPainter(HWND served);
 
   // The painter serving `control`, if any.
   TSkinControl* PainterOf(const TControl& control) const;

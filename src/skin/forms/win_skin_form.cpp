@@ -278,6 +278,11 @@ bool TWinSkinForm::stageA(UINT msg, WPARAM wParam, LPARAM lParam, const TSubclas
     result = 0;
     return true;
   }
+  if (msg == WM_SKINREPLACE) {
+    if (FDispatch) FDispatch->ReplaceScrollPainter(reinterpret_cast<HWND>(wParam));
+    result = 0;
+    return true;
+  }
   if (msg == WM_SKINQUERY) {
     PostMessageA(FHandle, WM_SKINHELLO, 0, SkinMagic);
     result = 1;
