@@ -78,22 +78,6 @@ TBitmap painted(TSkinControl& painter) {
   return bitmap;
 }
 
-void mouseButton(DWORD flags) {
-  INPUT input{};
-  input.type = INPUT_MOUSE;
-  input.mi.dwFlags = flags;
-  SendInput(1, &input, sizeof input);
-}
-
-void mouseMoveTo(POINT to) {
-  INPUT input{};
-  input.type = INPUT_MOUSE;
-  input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-  input.mi.dx = MulDiv(to.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
-  input.mi.dy = MulDiv(to.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
-  SendInput(1, &input, sizeof input);
-}
-
 class ComboPainterTest : public testing::Test {
  protected:
   void SetUp() override {
@@ -228,14 +212,14 @@ TEST_F(ComboPainterTest, DropDownListThumbDragReachesTheLastItem) {
   });
   std::atomic<bool> done{false};
   std::thread input([&] {
-    mouseButton(MOUSEEVENTF_LEFTDOWN);
+    test::MouseButton(MOUSEEVENTF_LEFTDOWN);
     std::this_thread::sleep_for(std::chrono::milliseconds(150));
     for (int step = 1; step <= 4; ++step) {
-      mouseMoveTo({grab.x, grab.y + (to.y - grab.y) * step / 4});
+      test::MouseMoveTo({grab.x, grab.y + (to.y - grab.y) * step / 4});
       std::this_thread::sleep_for(std::chrono::milliseconds(80));
     }
     std::this_thread::sleep_for(std::chrono::milliseconds(150));
-    mouseButton(MOUSEEVENTF_LEFTUP);
+    test::MouseButton(MOUSEEVENTF_LEFTUP);
     std::this_thread::sleep_for(std::chrono::milliseconds(150));
     done = true;
   });

@@ -64,13 +64,6 @@ TBitmap printed(HWND window) {
   return bitmap;
 }
 
-void mouseButton(DWORD flags) {
-  INPUT input{};
-  input.type = INPUT_MOUSE;
-  input.mi.dwFlags = flags;
-  SendInput(1, &input, sizeof input);
-}
-
 class DateTimePainterTest : public testing::Test {
  protected:
   void SetUp() override {
@@ -164,9 +157,9 @@ TEST_F(DateTimePainterTest, ArrowFramesBorderAndARealClickOpensTheCalendar) {
   pixels = printed(arrow);
   EXPECT_EQ(pixels.Pixel(pixels.Width() / 2, pixels.Height() / 2), rgb(arrowFrame(4))) << "hot";
 
-  mouseButton(MOUSEEVENTF_LEFTDOWN);
+  test::MouseButton(MOUSEEVENTF_LEFTDOWN);
   std::this_thread::sleep_for(std::chrono::milliseconds(80));
-  mouseButton(MOUSEEVENTF_LEFTUP);
+  test::MouseButton(MOUSEEVENTF_LEFTUP);
   EXPECT_TRUE(test::WaitUntil([&] {
     const HWND calendar = reinterpret_cast<HWND>(SendMessageW(p.Handle(), DTM_GETMONTHCAL, 0, 0));
     return calendar && IsWindowVisible(calendar);

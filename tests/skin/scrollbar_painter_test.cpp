@@ -76,25 +76,6 @@ TBitmap overlayPixels(const TWScrollbar& overlay) {
   return bitmap;
 }
 
-// Real input from another thread, so a modal loop started by the press can see the rest.
-void mouseInput(DWORD flags, DWORD data = 0) {
-  INPUT input{};
-  input.type = INPUT_MOUSE;
-  input.mi.dwFlags = flags;
-  input.mi.mouseData = data;
-  SendInput(1, &input, sizeof input);
-}
-
-// A move to a screen point, queued after any input before it.
-void mouseMoveTo(POINT to) {
-  INPUT input{};
-  input.type = INPUT_MOUSE;
-  input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-  input.mi.dx = MulDiv(to.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
-  input.mi.dy = MulDiv(to.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
-  SendInput(1, &input, sizeof input);
-}
-
 class ScrollbarPainterTest : public testing::Test {
  protected:
   void SetUp() override {
@@ -137,16 +118,16 @@ class ScrollbarPainterTest : public testing::Test {
     ASSERT_TRUE(test::MoveCursorTo(at.x, at.y));
     std::atomic<bool> done{false};
     std::thread input([&] {
-      mouseInput(MOUSEEVENTF_LEFTDOWN);
+      test::MouseButton(MOUSEEVENTF_LEFTDOWN);
       std::this_thread::sleep_for(std::chrono::milliseconds(120));
       if (to.x != at.x || to.y != at.y) {
         for (int step = 1; step <= 4; ++step) {
-          mouseMoveTo({at.x + (to.x - at.x) * step / 4, at.y + (to.y - at.y) * step / 4});
+          test::MouseMoveTo({at.x + (to.x - at.x) * step / 4, at.y + (to.y - at.y) * step / 4});
           std::this_thread::sleep_for(std::chrono::milliseconds(60));
         }
         std::this_thread::sleep_for(std::chrono::milliseconds(100));
       }
-      mouseInput(MOUSEEVENTF_LEFTUP);
+      test::MouseButton(MOUSEEVENTF_LEFTUP);
       std::this_thread::sleep_for(std::chrono::milliseconds(100));
       done = true;
     });
@@ -299,7 +280,7 @@ TEST_F(ScrollbarPainterTest, ArrowsTrackThumbWheelAndKeysScrollTheList) {
   EXPECT_EQ(top(), 0);
   EXPECT_EQ(overlayThumbTop(), thumbTop());
   ASSERT_TRUE(test::MoveCursorTo((windowRect(host).left + bar.left) / 2, bar.top + 30));
-  mouseInput(MOUSEEVENTF_WHEEL, static_cast<DWORD>(-WHEEL_DELTA));
+  test::MouseButton(MOUSEEVENTF_WHEEL, static_cast<DWORD>(-WHEEL_DELTA));
   EXPECT_TRUE(test::WaitUntil([&] { return top() > 0; }, std::chrono::seconds(3))) << "the wheel";
   EXPECT_EQ(overlayThumbTop(), thumbTop());
 }

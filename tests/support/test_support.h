@@ -37,6 +37,12 @@ bool WaitUntil(const std::function<bool()>& done,
 // later, and a stale pointer event can still put it back once).
 bool MoveCursorTo(int x, int y);
 
+// Real mouse input, queued like a user's: a button or wheel event at the cursor, and a
+// move to a screen point (queued after the input before it, unlike MoveCursorTo). Safe
+// from another thread, so a modal loop a press starts can see what follows.
+void MouseButton(DWORD flags, DWORD data = 0);
+void MouseMoveTo(POINT to);
+
 // The text of the balloon the shell shows at a tray icon (a visible balloon tooltip of
 // any process, in the ANSI code page with line breaks as they are), or empty.
 std::string VisibleBalloonText();

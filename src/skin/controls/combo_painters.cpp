@@ -186,10 +186,7 @@ void TSkinComBox::attachParts(bool framework) {
       // The combo's own painting reaches over the top of its list (and the list's
       // overlays): kept to its own area, what the list shows stays the same whichever
       // of the two repaints.
-      if (!(FStyle & WS_CLIPCHILDREN)) {
-        SetWindowLongPtrW(FHandle, GWL_STYLE, FStyle | WS_CLIPCHILDREN);
-        FAddedClipChildren = true;
-      }
+      FClipChildren.Add(FHandle, WS_CLIPCHILDREN);
       FSimpleList = new TSkinScrollbarH(this);
       FSimpleList->AttachHandle(FList, FSkinData, FFormSkin);
     } else if (!simple) {
@@ -248,9 +245,7 @@ void TSkinComBox::freeListPainters() {
 void TSkinComBox::Unskin() {
   TSkinControl::Unskin();
   FEditSubclass.Detach();
-  if (FAddedClipChildren && Status() != psWindowDestroyed && IsWindow(FHandle))
-    SetWindowLongPtrW(FHandle, GWL_STYLE, GetWindowLongPtrW(FHandle, GWL_STYLE) & ~WS_CLIPCHILDREN);
-  FAddedClipChildren = false;
+  FClipChildren.Remove(Status() == psWindowDestroyed);
   // Destroyed with the window, the list painters go with this painter.
   if (Status() != psWindowDestroyed) freeListPainters();
 }

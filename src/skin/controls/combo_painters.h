@@ -76,7 +76,7 @@ class TSkinComBox : public TSkinControl {
   HWND FEdit = nullptr;
   bool FDropped = false;
   bool FPartsAttached = false;
-  bool FAddedClipChildren = false;
+  TAddedStyle FClipChildren;
   RECT FButtonRect{};
   TWindowSubclass FEditSubclass;
   TComboxScrollBar* FDropDownList = nullptr;  // owned by this painter

@@ -10,6 +10,7 @@
 #include "framework/gdi_object.h"
 #include "skin/controls/painter_messages.h"
 #include "skin/controls/edit_painters.h"
+#include "skin/controls/painter_window.h"
 #include "skin/controls/updown_painter.h"
 #include "skin/data/skin_platform.h"
 
@@ -17,24 +18,6 @@ namespace velmora {
 namespace {
 
 const wchar_t ArrowButtonClass[] = L"TArrowButton";
-
-void registerArrowButtonClass(WNDPROC procedure) {
-  static const bool registered = [procedure] {
-    WNDCLASSEXW wc{};
-    wc.cbSize = sizeof wc;
-    wc.lpfnWndProc = procedure;
-    wc.hInstance = GetModuleHandleW(nullptr);
-    wc.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
-    wc.lpszClassName = ArrowButtonClass;
-    return RegisterClassExW(&wc) != 0;
-  }();
-  (void)registered;
-}
-
-void frame(HDC dc, RECT rect, COLORREF color) {
-  GdiBrush brush(CreateSolidBrush(color));
-  FrameRect(dc, &rect, brush);
-}
 
 }  // namespace
 
@@ -57,7 +40,7 @@ RECT TArrowButton::Place(int clientWidth, int clientHeight, int arrowSize, bool 
 void TArrowButton::Attach(HWND host) {
   FHost = host;
   if (FWindow || !host) return;
-  registerArrowButtonClass(&TArrowButton::windowProc);
+  RegisterPainterWindowClass(ArrowButtonClass, &TArrowButton::windowProc, 0);
   FWindow = CreateWindowExW(0, ArrowButtonClass, L"", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, 0, 0, 0, 0, host,
                             nullptr, GetModuleHandleW(nullptr), nullptr);
   if (!FWindow) return;
@@ -119,30 +102,11 @@ LRESULT TArrowButton::handle(UINT msg, WPARAM wParam, LPARAM lParam) {
       // The picker takes the focus, unless its calendar is open and has it.
       if (!SendMessageW(FHost, DTM_GETMONTHCAL, 0, 0)) SetFocus(FHost);
       return 0;
-    case WM_MOUSEACTIVATE:
-      return MA_NOACTIVATE;
-    case WM_ERASEBKGND:
-      return 1;
-    case WM_PAINT: {
-      PAINTSTRUCT ps;
-      if (HDC dc = BeginPaint(window, &ps)) {
-        try {
-          paint(dc);
-        } catch (const std::exception&) {
-          // our own drawing failed: the button shows what it showed
-        }
-        EndPaint(window, &ps);
-      }
-      return 0;
-    }
-    case WM_PRINTCLIENT:
-      try {
-        paint(reinterpret_cast<HDC>(wParam));
-      } catch (const std::exception&) {
-      }
-      return 0;
-    default:
+    default: {
+      LRESULT result = 0;
+      if (HandlePainterWindowMessage(window, msg, wParam, [this](HDC dc) { paint(dc); }, result)) return result;
       return DefWindowProcW(window, msg, wParam, lParam);
+    }
   }
 }
 
@@ -192,11 +156,7 @@ void TSkinDateTime::attachParts() {
     }
     return;
   }
-  const LONG_PTR style = GetWindowLongPtrW(FHandle, GWL_STYLE);
-  if (!(style & WS_CLIPCHILDREN)) {
-    SetWindowLongPtrW(FHandle, GWL_STYLE, style | WS_CLIPCHILDREN);
-    FAddedClipChildren = true;
-  }
+  FClipChildren.Add(FHandle, WS_CLIPCHILDREN);
   FArrow = std::make_unique<TArrowButton>(*this);
   FArrow->Attach(FHandle);
 }
@@ -205,9 +165,7 @@ void TSkinDateTime::Unskin() {
   TSkinControl::Unskin();
   if (Status() == psWindowDestroyed) return;
   FArrow.reset();
-  if (FAddedClipChildren && IsWindow(FHandle))
-    SetWindowLongPtrW(FHandle, GWL_STYLE, GetWindowLongPtrW(FHandle, GWL_STYLE) & ~WS_CLIPCHILDREN);
-  FAddedClipChildren = false;
+  FClipChildren.Remove(false);
 }
 
 void TSkinDateTime::AfterMessage(TMessage& message) {
@@ -231,10 +189,10 @@ void TSkinDateTime::AfterMessage(TMessage& message) {
 void TSkinDateTime::DrawSkin(HDC dc, const RECT& rect) {
   if (FArrow) FArrow->Align();
   if (!TSkinEdit::HasBorder(FHandle)) return;
-  frame(dc, rect, ColorToRGB(FSkinData->Colors.Colors[scButtonShadow]));
+  FrameColor(dc, rect, ColorToRGB(FSkinData->Colors.Colors[scButtonShadow]));
   RECT inner = rect;
   InflateRect(&inner, -1, -1);
-  frame(dc, inner, RGB(255, 255, 255));
+  FrameColor(dc, inner, RGB(255, 255, 255));
 }
 
 }  // namespace velmora

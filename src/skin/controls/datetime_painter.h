@@ -62,7 +62,7 @@ class TSkinDateTime : public TSkinControl {
  private:
   void attachParts();
   std::unique_ptr<TArrowButton> FArrow;
-  bool FAddedClipChildren = false;
+  TAddedStyle FClipChildren;
 };
 
 }  // namespace velmora

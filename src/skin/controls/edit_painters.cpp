@@ -12,11 +12,6 @@ namespace {
 constexpr UINT WM_SKINPRINT_A = 0xBC4A;
 constexpr LPARAM SkinPrintMagic = 0x41A2;
 
-void frame(HDC dc, RECT rect, COLORREF color) {
-  GdiBrush brush(CreateSolidBrush(color));
-  FrameRect(dc, &rect, brush);
-}
-
 }  // namespace
 
 bool TSkinEdit::HasBorder(HWND window) {
@@ -43,10 +38,10 @@ void TSkinEdit::DrawSkin(HDC dc, const RECT& rect) {
   skinSpinChild();
   if (!HasBorder(FHandle)) return;
   RECT edge = rect;
-  frame(dc, edge, ColorToRGB(FSkinData->Colors.Colors[scButtonShadow]));
+  FrameColor(dc, edge, ColorToRGB(FSkinData->Colors.Colors[scButtonShadow]));
   for (int i = 0; i < 2; ++i) {
     InflateRect(&edge, -1, -1);
-    frame(dc, edge, 0xFFFFFF);
+    FrameColor(dc, edge, 0xFFFFFF);
   }
 }
 
@@ -57,7 +52,7 @@ void TSkinEdit::drawPrintBorder(HDC dc) {
   const int width = outer.right - outer.left, height = outer.bottom - outer.top;
   if (client.right + 2 >= width || client.bottom + 2 >= height) return;
   RECT edge{0, 0, width, height};
-  frame(dc, edge, ColorToRGB(FSkinData->Colors.Colors[scButtonShadow]));
+  FrameColor(dc, edge, ColorToRGB(FSkinData->Colors.Colors[scButtonShadow]));
   InflateRect(&edge, -1, -1);
   FrameRect(dc, &edge, static_cast<HBRUSH>(GetCurrentObject(dc, OBJ_BRUSH)));
 }

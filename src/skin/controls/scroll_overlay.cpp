@@ -6,6 +6,7 @@
 #include "framework/bitmap.h"
 #include "framework/control.h"
 #include "framework/gdi_object.h"
+#include "skin/controls/painter_window.h"
 #include "skin/controls/scrollbar_drawing.h"
 #include "skin/controls/scrollbar_geometry.h"
 #include "skin/data/skin_colors.h"
@@ -17,20 +18,6 @@ namespace velmora {
 namespace {
 
 const wchar_t OverlayClassName[] = L"TWScrollbar";
-
-void registerOverlayClass(WNDPROC procedure) {
-  static const bool registered = [procedure] {
-    WNDCLASSEXW wc{};
-    wc.cbSize = sizeof wc;
-    wc.style = CS_DBLCLKS;
-    wc.lpfnWndProc = procedure;
-    wc.hInstance = GetModuleHandleW(nullptr);
-    wc.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
-    wc.lpszClassName = OverlayClassName;
-    return RegisterClassExW(&wc) != 0;
-  }();
-  (void)registered;
-}
 
 bool isVisible(const SCROLLBARINFO& info) { return !(info.rgstate[0] & (STATE_SYSTEM_INVISIBLE | STATE_SYSTEM_OFFSCREEN)); }
 
@@ -98,7 +85,7 @@ void TWScrollbar::Attach(HWND host, TOverlaySource source) {
   FArrow = GetSystemMetrics(FHorizontal ? SM_CXHSCROLL : SM_CYVSCROLL);
   const HWND parent = GetParent(host);
   if (!parent || FWindow) return;
-  registerOverlayClass(&TWScrollbar::windowProc);
+  RegisterPainterWindowClass(OverlayClassName, &TWScrollbar::windowProc, CS_DBLCLKS);
   FWindow = CreateWindowExW(WS_EX_TOOLWINDOW, OverlayClassName, L"", WS_CHILD | WS_CLIPSIBLINGS, 0, 0, 0, 0,
                             parent, nullptr, GetModuleHandleW(nullptr), nullptr);
   if (!FWindow) return;
@@ -187,30 +174,11 @@ LRESULT TWScrollbar::handle(UINT msg, WPARAM wParam, LPARAM lParam) {
         Repaint();
       }
       return 0;
-    case WM_ERASEBKGND:
-      return 1;
-    case WM_PAINT: {
-      PAINTSTRUCT ps;
-      if (HDC dc = BeginPaint(window, &ps)) {
-        try {
-          paint(dc);
-        } catch (const std::exception&) {
-          // our own drawing failed: the bar shows what it showed
-        }
-        EndPaint(window, &ps);
-      }
-      return 0;
-    }
-    case WM_PRINTCLIENT:
-      try {
-        paint(reinterpret_cast<HDC>(wParam));
-      } catch (const std::exception&) {
-      }
-      return 0;
-    case WM_MOUSEACTIVATE:
-      return MA_NOACTIVATE;
-    default:
+    default: {
+      LRESULT result = 0;
+      if (HandlePainterWindowMessage(window, msg, wParam, [this](HDC dc) { paint(dc); }, result)) return result;
       return DefWindowProcW(window, msg, wParam, lParam);
+    }
   }
 }
 

@@ -13,11 +13,6 @@
 namespace velmora {
 namespace {
 
-void frame(HDC dc, const RECT& rect, COLORREF color) {
-  GdiBrush brush(CreateSolidBrush(ColorToRGB(color)));
-  FrameRect(dc, &rect, brush);
-}
-
 bool skinHasBars(const TSkinData* data) {
   return data && data->Records.Scrollbar && !data->Records.Scrollbar->Map.Empty();
 }
@@ -61,10 +56,7 @@ void TSkinScrollbar::createOverlays(HWND host) {
   if (FHorz || !skinHasBars(FSkinData) || !GetParent(host)) return;
   // The host's own drawing of its bars stays under the overlays: without this style a
   // native repaint of a bar (after a scroll, a new range) would draw over them.
-  if (!(GetWindowLongPtrW(host, GWL_STYLE) & WS_CLIPSIBLINGS)) {
-    SetWindowLongPtrW(host, GWL_STYLE, GetWindowLongPtrW(host, GWL_STYLE) | WS_CLIPSIBLINGS);
-    FAddedClipSiblings = true;
-  }
+  FClipSiblings.Add(host, WS_CLIPSIBLINGS);
   FHorz = TWScrollbar::Create(FSkinData);
   FVert = TWScrollbar::Create(FSkinData);
   FHorz->Attach(host, osHorizontal);
@@ -103,9 +95,7 @@ void TSkinScrollbar::freeOverlays() {
       (*overlay)->Destroy();
       overlay->reset();
     }
-  if (FAddedClipSiblings && FHandle && IsWindow(FHandle) && FStatus != psWindowDestroyed)
-    SetWindowLongPtrW(FHandle, GWL_STYLE, GetWindowLongPtrW(FHandle, GWL_STYLE) & ~static_cast<LONG_PTR>(WS_CLIPSIBLINGS));
-  FAddedClipSiblings = false;
+  FClipSiblings.Remove(FStatus == psWindowDestroyed);
 }
 
 void TSkinScrollbar::fillCorner() {
@@ -126,9 +116,9 @@ void TSkinScrollbar::drawBorder(HDC dc) const {
   RECT window{};
   if (!dc || !GetWindowRect(FHandle, &window)) return;
   RECT edge{0, 0, window.right - window.left, window.bottom - window.top};
-  frame(dc, edge, FSkinData->Colors.Colors[scButtonShadow]);
+  FrameColor(dc, edge, FSkinData->Colors.Colors[scButtonShadow]);
   InflateRect(&edge, -1, -1);
-  frame(dc, edge, FSkinData->Colors.Colors[scButtonFace]);
+  FrameColor(dc, edge, FSkinData->Colors.Colors[scButtonFace]);
 }
 
 bool TSkinScrollbar::BeforeMessage(TMessage& message) {
@@ -255,13 +245,8 @@ void TSkinScControl::AttachScrollControl(TSkinPainterList* formSkin, TSkinData* 
 }
 
 void TSkinScControl::createOverlays(HWND host) {
-  if (FHorz || FVert || !FSkinData || !FSkinData->Records.Scrollbar || FSkinData->Records.Scrollbar->Map.Empty() ||
-      !GetParent(host))
-    return;
-  if (!(GetWindowLongPtrW(host, GWL_STYLE) & WS_CLIPSIBLINGS)) {
-    SetWindowLongPtrW(host, GWL_STYLE, GetWindowLongPtrW(host, GWL_STYLE) | WS_CLIPSIBLINGS);
-    FAddedClipSiblings = true;
-  }
+  if (FHorz || FVert || !skinHasBars(FSkinData) || !GetParent(host)) return;
+  FClipSiblings.Add(host, WS_CLIPSIBLINGS);
   auto overlay = TWScrollbar::Create(FSkinData);
   overlay->Attach(host, osControl);
   (overlay->Horizontal() ? FHorz : FVert) = std::move(overlay);

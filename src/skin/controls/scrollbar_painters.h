@@ -41,7 +41,7 @@ class TSkinScrollbar : public TSkinControl {
   void fillCorner();
 
   std::shared_ptr<TWScrollbar> FHorz, FVert;
-  bool FAddedClipSiblings = false;  // the host had no WS_CLIPSIBLINGS of its own
+  TAddedStyle FClipSiblings;
   bool FSyncing = false;
 
  private:

@@ -200,6 +200,25 @@ void TSkinControl::PaintSkin(HDC dc) {
   }
 }
 
+void TAddedStyle::Add(HWND window, LONG_PTR bit) {
+  const LONG_PTR style = GetWindowLongPtrW(window, GWL_STYLE);
+  if (FWindow || (style & bit)) return;
+  SetWindowLongPtrW(window, GWL_STYLE, style | bit);
+  FWindow = window;
+  FBit = bit;
+}
+
+void TAddedStyle::Remove(bool windowDestroyed) {
+  if (FWindow && !windowDestroyed && IsWindow(FWindow))
+    SetWindowLongPtrW(FWindow, GWL_STYLE, GetWindowLongPtrW(FWindow, GWL_STYLE) & ~FBit);
+  FWindow = nullptr;
+}
+
+void TSkinControl::FrameColor(HDC dc, const RECT& rect, COLORREF color) {
+  GdiBrush brush(CreateSolidBrush(ColorToRGB(color)));
+  FrameRect(dc, &rect, brush);
+}
+
 void TSkinControl::FillColor(HDC dc, const RECT& rect, COLORREF color) {
   GdiBrush brush(CreateSolidBrush(ColorToRGB(color)));
   FillRect(dc, &rect, brush);

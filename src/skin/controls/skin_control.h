@@ -34,6 +34,19 @@ class TSkinPainterList {
   std::vector<TSkinControl*> FPainters;
 };
 
+// A window style bit a painter adds while it serves the window, when the window did
+// not have it of its own; taken away again when the painter lets the window go.
+class TAddedStyle {
+ public:
+  void Add(HWND window, LONG_PTR bit);
+  // Nothing is changed on a window that is being destroyed.
+  void Remove(bool windowDestroyed);
+
+ private:
+  HWND FWindow = nullptr;
+  LONG_PTR FBit = 0;
+};
+
 enum TPainterStatus { psCreated = 0, psAttached = 1, psUnskinned = 2, psWindowDestroyed = 6 };
 
 class TSkinControl : public TComponent {
@@ -80,6 +93,8 @@ class TSkinControl : public TComponent {
 
   // Helpers shared by the painters.
   static void FillColor(HDC dc, const RECT& rect, COLORREF color);
+  // A one-pixel line around `rect` in `color`.
+  static void FrameColor(HDC dc, const RECT& rect, COLORREF color);
   void FillSkinColor(HDC dc, const RECT& rect) const;
   void FillParentColor(HDC dc, const RECT& rect) const;
   void PaintFull(TMessage& message);
