@@ -446,6 +446,94 @@ object GalleryForm: TGalleryForm
           '    Manual')
       end
     end
+    object tshTabs: TTabSheet
+      Caption = 'Tabs'
+      object pgcClose: TPageControl
+        Tag = 7777
+        Left = 6
+        Top = 4
+        Width = 210
+        Height = 94
+        TabOrder = 0
+        object tshOne: TTabSheet
+          Caption = 'Daily'
+          object lblOne: TLabel
+            Left = 8
+            Top = 8
+            Width = 180
+            Height = 16
+            Caption = 'Tabs with close boxes'
+          end
+        end
+        object tshTwo: TTabSheet
+          Caption = 'Weekly'
+        end
+        object tshThree: TTabSheet
+          Caption = 'Manual'
+        end
+      end
+      object tabBottom: TTabControl
+        Left = 6
+        Top = 102
+        Width = 210
+        Height = 94
+        TabOrder = 1
+        TabPosition = tpBottom
+        Tabs.Strings = (
+          'Full'
+          'Users'
+          'Tables')
+        TabIndex = 1
+      end
+      object tabLeft: TTabControl
+        Left = 222
+        Top = 4
+        Width = 150
+        Height = 192
+        TabOrder = 2
+        TabPosition = tpLeft
+        Tabs.Strings = (
+          'Source'
+          'Target'
+          'Log')
+      end
+      object tabRight: TTabControl
+        Left = 378
+        Top = 4
+        Width = 150
+        Height = 192
+        TabOrder = 3
+        TabPosition = tpRight
+        Tabs.Strings = (
+          'Monday'
+          'Friday')
+        TabIndex = 1
+      end
+      object tabButtons: TTabControl
+        Left = 534
+        Top = 4
+        Width = 136
+        Height = 60
+        TabOrder = 4
+        Style = tsButtons
+        Tabs.Strings = (
+          'On'
+          'Off')
+      end
+      object tabScroll: TTabControl
+        Left = 534
+        Top = 70
+        Width = 136
+        Height = 126
+        TabOrder = 5
+        Tabs.Strings = (
+          'January'
+          'February'
+          'March'
+          'April'
+          'May')
+      end
+    end
   end
   object sbStatus: TStatusBar
     SimplePanel = False

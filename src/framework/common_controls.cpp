@@ -650,16 +650,116 @@ void TDateTimePicker::CreateParams(TCreateParams& params) {
 
 // ---- pages ---------------------------------------------------------------------
 
-TPageControl::TPageControl(TComponent* owner) : TWinControl(owner) {
+TCustomTabControl::TCustomTabControl(TComponent* owner) : TWinControl(owner) {
   FWidth = 289;
   FHeight = 193;
   FTabStop = true;
 }
 
+const TClassInfo& TCustomTabControl::StaticClassInfo() {
+  static const TClassInfo info{
+      "TCustomTabControl",
+      &TWinControl::StaticClassInfo(),
+      {props::Enumeration<TCustomTabControl, TTabStyle>("Style", {"tsTabs", "tsButtons", "tsFlatButtons"},
+                                                        &TCustomTabControl::Style, &TCustomTabControl::SetStyle),
+       props::Enumeration<TCustomTabControl, TTabPosition>("TabPosition", {"tpTop", "tpBottom", "tpLeft", "tpRight"},
+                                                           &TCustomTabControl::TabPosition,
+                                                           &TCustomTabControl::SetTabPosition),
+       props::Event<TCustomTabControl>("OnChange", &TCustomTabControl::OnChange)},
+      nullptr};
+  return info;
+}
+
+void TCustomTabControl::SetStyle(TTabStyle style) {
+  if (FStyle == style) return;
+  FStyle = style;
+  if (HandleAllocated()) RecreateWnd();
+}
+
+void TCustomTabControl::SetTabPosition(TTabPosition position) {
+  if (FTabPosition == position) return;
+  FTabPosition = position;
+  if (HandleAllocated()) RecreateWnd();
+}
+
+int TCustomTabControl::TabCount() const {
+  return WindowHandle() ? static_cast<int>(SendMessageA(WindowHandle(), TCM_GETITEMCOUNT, 0, 0)) : 0;
+}
+
+void TCustomTabControl::CreateParams(TCreateParams& params) {
+  InitCommonControlClasses();
+  TWinControl::CreateParams(params);
+  params.BaseClassName = WC_TABCONTROLA;
+  params.Style |= WS_CLIPCHILDREN | WS_CLIPSIBLINGS;
+  params.ExStyle |= WS_EX_CONTROLPARENT;
+  if (FStyle == TTabStyle::tsButtons) params.Style |= TCS_BUTTONS;
+  if (FStyle == TTabStyle::tsFlatButtons) params.Style |= TCS_BUTTONS | TCS_FLATBUTTONS;
+  switch (FTabPosition) {
+    case TTabPosition::tpTop: break;
+    case TTabPosition::tpBottom: params.Style |= TCS_BOTTOM; break;
+    case TTabPosition::tpLeft: params.Style |= TCS_VERTICAL | TCS_MULTILINE; break;
+    case TTabPosition::tpRight: params.Style |= TCS_VERTICAL | TCS_RIGHT | TCS_MULTILINE; break;
+  }
+}
+
+void TCustomTabControl::InsertTab(int index, const std::string& caption) {
+  std::string text = caption;
+  TCITEMA item{};
+  item.mask = TCIF_TEXT;
+  item.pszText = text.data();
+  SendMessageA(WindowHandle(), TCM_INSERTITEMA, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
+}
+
+void TCustomTabControl::Change() {
+  if (OnChange) OnChange(this);
+}
+
+void TCustomTabControl::WndProc(TMessage& message) {
+  if (message.Msg == CN_NOTIFY && reinterpret_cast<NMHDR*>(message.LParam)->code == TCN_SELCHANGE) {
+    Change();
+    return;
+  }
+  TWinControl::WndProc(message);
+}
+
+TTabControl::TTabControl(TComponent* owner) : TCustomTabControl(owner) {}
+
+const TClassInfo& TTabControl::StaticClassInfo() {
+  static const TClassInfo info{
+      "TTabControl",
+      &TCustomTabControl::StaticClassInfo(),
+      {props::Integer<TTabControl, int>("TabIndex", &TTabControl::TabIndex, &TTabControl::SetTabIndex)},
+      make<TTabControl>};
+  return info;
+}
+
+bool TTabControl::ReadStringsProperty(const std::string& name, const std::vector<std::string>& lines) {
+  if (!isItemsName(name, "Tabs")) return TCustomTabControl::ReadStringsProperty(name, lines);
+  FTabs = lines;
+  return true;
+}
+
+int TTabControl::TabIndex() const {
+  return WindowHandle() ? static_cast<int>(SendMessageA(WindowHandle(), TCM_GETCURSEL, 0, 0)) : FTabIndex;
+}
+
+void TTabControl::SetTabIndex(int index) {
+  FTabIndex = index;
+  if (WindowHandle()) SendMessageA(WindowHandle(), TCM_SETCURSEL, static_cast<WPARAM>(index), 0);
+}
+
+void TTabControl::InitializeWnd() {
+  TCustomTabControl::InitializeWnd();
+  for (std::size_t i = 0; i < FTabs.size(); ++i) InsertTab(static_cast<int>(i), FTabs[i]);
+  SendMessageA(WindowHandle(), TCM_SETCURSEL, static_cast<WPARAM>(FTabIndex), 0);
+}
+
+TPageControl::TPageControl(TComponent* owner) : TCustomTabControl(owner) {}
+
 const TClassInfo& TPageControl::StaticClassInfo() {
   static const TClassInfo info{
       "TPageControl",
-      &TWinControl::StaticClassInfo(),
+      &TCustomTabControl::StaticClassInfo(),
       {props::Integer<TPageControl, int>("ActivePageIndex", &TPageControl::ActivePageIndex,
                                          &TPageControl::SetActivePageIndex)},
       make<TPageControl>};
@@ -673,24 +773,12 @@ std::vector<TTabSheet*> TPageControl::Pages() const {
   return pages;
 }
 
-void TPageControl::CreateParams(TCreateParams& params) {
-  InitCommonControlClasses();
-  TWinControl::CreateParams(params);
-  params.BaseClassName = WC_TABCONTROLA;
-  params.Style |= WS_CLIPCHILDREN;
-  params.ExStyle |= WS_EX_CONTROLPARENT;
-}
-
 void TPageControl::InitializeWnd() {
-  TWinControl::InitializeWnd();
+  FTabsMade = false;  // the sheets' windows are made first, their tabs below
+  TCustomTabControl::InitializeWnd();
   int index = 0;
-  for (TTabSheet* sheet : Pages()) {
-    std::string caption = sheet->Caption();
-    TCITEMA item{};
-    item.mask = TCIF_TEXT;
-    item.pszText = caption.data();
-    SendMessageA(WindowHandle(), TCM_INSERTITEMA, static_cast<WPARAM>(index++), reinterpret_cast<LPARAM>(&item));
-  }
+  for (TTabSheet* sheet : Pages()) InsertTab(index++, sheet->Caption());
+  FTabsMade = true;
   SendMessageA(WindowHandle(), TCM_SETCURSEL, static_cast<WPARAM>(FActive), 0);
   placePages();
 }
@@ -702,28 +790,57 @@ void TPageControl::SetActivePageIndex(int index) {
   placePages();
 }
 
-void TPageControl::placePages() {
+void TPageControl::Change() {
+  FActive = static_cast<int>(SendMessageA(WindowHandle(), TCM_GETCURSEL, 0, 0));
+  placePages();
+  TCustomTabControl::Change();
+}
+
+void TPageControl::pageAdded(TTabSheet* sheet) {
+  if (!FTabsMade || !WindowHandle()) return;
+  const auto pages = Pages();
+  const auto it = std::find(pages.begin(), pages.end(), sheet);
+  if (it == pages.end()) return;
+  InsertTab(static_cast<int>(it - pages.begin()), sheet->Caption());
+  if (pages.size() == 1) SendMessageA(WindowHandle(), TCM_SETCURSEL, 0, 0);
+  placePages();
+}
+
+void TPageControl::pageClosing(TTabSheet* sheet) {
+  const auto pages = Pages();
+  const auto it = std::find(pages.begin(), pages.end(), sheet);
+  if (it == pages.end()) return;
+  const int index = static_cast<int>(it - pages.begin());
+  const int remaining = static_cast<int>(pages.size()) - 1;
+  if (index < FActive || FActive >= remaining) FActive = std::max(FActive - 1, 0);
+  if (!WindowHandle()) return;
+  SendMessageA(WindowHandle(), TCM_DELETEITEM, static_cast<WPARAM>(index), 0);
+  if (remaining > 0) SendMessageA(WindowHandle(), TCM_SETCURSEL, static_cast<WPARAM>(FActive), 0);
+  placePages(sheet);
+}
+
+void TPageControl::placePages(const TTabSheet* leaving) {
   RECT area;
   GetClientRect(WindowHandle(), &area);
   SendMessageA(WindowHandle(), TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&area));
-  const auto pages = Pages();
-  for (std::size_t i = 0; i < pages.size(); ++i) {
-    pages[i]->SetBounds(area.left, area.top, area.right - area.left, area.bottom - area.top);
-    pages[i]->SetVisible(static_cast<int>(i) == FActive);
+  int index = 0;
+  for (TTabSheet* page : Pages()) {
+    if (page == leaving) continue;
+    page->SetBounds(area.left, area.top, area.right - area.left, area.bottom - area.top);
+    page->SetVisible(index++ == FActive);
   }
 }
 
 void TPageControl::WndProc(TMessage& message) {
-  if (message.Msg == CN_NOTIFY && reinterpret_cast<NMHDR*>(message.LParam)->code == TCN_SELCHANGE) {
-    FActive = static_cast<int>(SendMessageA(WindowHandle(), TCM_GETCURSEL, 0, 0));
-    placePages();
-    return;
-  }
-  TWinControl::WndProc(message);
+  TCustomTabControl::WndProc(message);
   if (message.Msg == WM_SIZE) placePages();
 }
 
 TTabSheet::TTabSheet(TComponent* owner) : TWinControl(owner) {}
+
+TTabSheet::~TTabSheet() {
+  if (auto* pages = dynamic_cast<TPageControl*>(Parent())) pages->pageClosing(this);
+}
 
 const TClassInfo& TTabSheet::StaticClassInfo() {
   static const TClassInfo info{"TTabSheet", &TWinControl::StaticClassInfo(), {}, make<TTabSheet>};
@@ -734,6 +851,11 @@ void TTabSheet::CreateParams(TCreateParams& params) {
   TWinControl::CreateParams(params);
   params.Style |= WS_CLIPCHILDREN;
   params.ExStyle |= WS_EX_CONTROLPARENT;
+}
+
+void TTabSheet::InitializeWnd() {
+  TWinControl::InitializeWnd();
+  if (auto* pages = dynamic_cast<TPageControl*>(Parent())) pages->pageAdded(this);
 }
 
 // ---- list view and tree view ----------------------------------------------------------
@@ -895,7 +1017,7 @@ void RegisterCommonControlClasses() {
         &TPanel::StaticClassInfo(), &TMemo::StaticClassInfo(), &TListBox::StaticClassInfo(),
         &TComboBox::StaticClassInfo(), &TUpDown::StaticClassInfo(), &TProgressBar::StaticClassInfo(),
         &TTrackBar::StaticClassInfo(), &TDateTimePicker::StaticClassInfo(), &TPageControl::StaticClassInfo(),
-        &TTabSheet::StaticClassInfo(), &TListView::StaticClassInfo(), &TTreeView::StaticClassInfo(),
+        &TTabControl::StaticClassInfo(), &TTabSheet::StaticClassInfo(), &TListView::StaticClassInfo(), &TTreeView::StaticClassInfo(),
         &TStatusBar::StaticClassInfo(), &TScrollBar::StaticClassInfo()})
     RegisterComponentClass(*info);
 }

@@ -316,10 +316,59 @@ class TDateTimePicker : public TWinControl {
   bool FTimeKind = false;
 };
 
+enum class TTabStyle { tsTabs, tsButtons, tsFlatButtons };
+enum class TTabPosition { tpTop, tpBottom, tpLeft, tpRight };
+
+// A row of tabs (the system tab control): drawn as tabs or as buttons, on any side of
+// the control. Tabs on the left or right run in several lines, as the system needs.
+class TCustomTabControl : public TWinControl {
+ public:
+  explicit TCustomTabControl(TComponent* owner);
+  static const TClassInfo& StaticClassInfo();
+  const TClassInfo& ClassInfo() const override { return StaticClassInfo(); }
+  TTabStyle Style() const { return FStyle; }
+  void SetStyle(TTabStyle style);
+  TTabPosition TabPosition() const { return FTabPosition; }
+  void SetTabPosition(TTabPosition position);
+  int TabCount() const;
+  void WndProc(TMessage& message) override;
+  TNotifyEvent OnChange;
+
+ protected:
+  void CreateParams(TCreateParams& params) override;
+  void InsertTab(int index, const std::string& caption);
+  // The user picked another tab.
+  virtual void Change();
+
+ private:
+  TTabStyle FStyle = TTabStyle::tsTabs;
+  TTabPosition FTabPosition = TTabPosition::tpTop;
+};
+
+// Tabs without pages: "Tabs.Strings" are the captions, TabIndex the chosen one.
+class TTabControl : public TCustomTabControl {
+ public:
+  explicit TTabControl(TComponent* owner);
+  static const TClassInfo& StaticClassInfo();
+  const TClassInfo& ClassInfo() const override { return StaticClassInfo(); }
+  int TabIndex() const;
+  void SetTabIndex(int index);
+  const std::vector<std::string>& Tabs() const { return FTabs; }
+  bool ReadStringsProperty(const std::string& name, const std::vector<std::string>& lines) override;
+
+ protected:
+  void InitializeWnd() override;
+
+ private:
+  std::vector<std::string> FTabs;
+  int FTabIndex = 0;
+};
+
 class TTabSheet;
 
-// Tabs over pages: the sheets are its children, one shown at a time.
-class TPageControl : public TWinControl {
+// Tabs over pages: the sheets are its children, one shown at a time. A sheet that is
+// freed takes its tab with it.
+class TPageControl : public TCustomTabControl {
  public:
   explicit TPageControl(TComponent* owner);
   static const TClassInfo& StaticClassInfo();
@@ -330,22 +379,29 @@ class TPageControl : public TWinControl {
   void WndProc(TMessage& message) override;
 
  protected:
-  void CreateParams(TCreateParams& params) override;
   void InitializeWnd() override;
+  void Change() override;
 
  private:
-  void placePages();
+  friend class TTabSheet;
+  // A sheet given to the control after its tabs were made gets its tab at the end.
+  void pageAdded(TTabSheet* sheet);
+  void pageClosing(TTabSheet* sheet);
+  bool FTabsMade = false;
+  void placePages(const TTabSheet* leaving = nullptr);
   int FActive = 0;
 };
 
 class TTabSheet : public TWinControl {
  public:
   explicit TTabSheet(TComponent* owner);
+  ~TTabSheet() override;
   static const TClassInfo& StaticClassInfo();
   const TClassInfo& ClassInfo() const override { return StaticClassInfo(); }
 
  protected:
   void CreateParams(TCreateParams& params) override;
+  void InitializeWnd() override;
 };
 
 // Report view: "Columns.Strings" as "Caption=width", "Items.Strings" with the

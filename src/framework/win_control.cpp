@@ -166,6 +166,9 @@ void TWinControl::CreateParams(TCreateParams& params) {
 void TWinControl::CreateWnd() {
   TCreateParams params;
   CreateParams(params);
+  // Making the parent's window (for WndParent) makes its children's windows, this one's
+  // among them: a second window would leave the first without its control.
+  if (FHandle) return;
   if (!(params.Style & WS_CHILD)) params.Id = nullptr;
   FDefWndProc = RegisterControlClass(params.WinClassName, params.BaseClassName, params.ClassStyle);
   CreateWindowHandle(params);

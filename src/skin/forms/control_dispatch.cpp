@@ -23,6 +23,7 @@
 #include "skin/controls/scrollbar_painters.h"
 #include "skin/controls/sizer_painter.h"
 #include "skin/controls/statusbar_painter.h"
+#include "skin/controls/tab_painters.h"
 #include "skin/controls/trackbar_painter.h"
 #include "skin/controls/updown_painter.h"
 #include "skin/controls/skin_property.h"
@@ -256,6 +257,20 @@ void TControlDispatch::apply(TPainterKind kind, TControl& control) {
     case TPainterKind::Progress:
       attach<TSkinProgress>(control);
       break;
+    case TPainterKind::PageControl:
+    case TPainterKind::TabControl:
+      // Button-style tabs are drawn as buttons, without a page body.
+      if (windowed && (GetWindowLongPtrA(windowed->Handle(), GWL_STYLE) & TCS_BUTTONS))
+        attach<TSkinTabBtn>(control);
+      else
+        attach<TSkinTab>(control);
+      break;
+    case TPainterKind::Tab:
+      attach<TSkinTab>(control);
+      break;
+    case TPainterKind::TabSheet:
+      attach<TSkinTabSheet>(control, true);
+      break;
     case TPainterKind::StatusBar:
       attach<TSkinStatusBar>(control);
       break;
@@ -384,6 +399,9 @@ void TControlDispatch::SkinWindow(HWND window) {
       break;
     case TPainterKind::Sizer:
       attachWindow<TSkinSizer>(window);
+      break;
+    case TPainterKind::Tab:
+      attachWindow<TSkinTab>(window);
       break;
     default:
       // Combo boxes and tabs get their painters with the controls that come later.
