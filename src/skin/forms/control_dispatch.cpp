@@ -20,6 +20,7 @@
 #include "skin/controls/painter_messages.h"
 #include "skin/controls/header_painter.h"
 #include "skin/controls/progress_painter.h"
+#include "skin/controls/property_painters.h"
 #include "skin/controls/scrollbar_painters.h"
 #include "skin/controls/sizer_painter.h"
 #include "skin/controls/statusbar_painter.h"
@@ -212,17 +213,42 @@ void TControlDispatch::apply(TPainterKind kind, TControl& control) {
       if (windowed) SkinChildren(*windowed);
       attach<TSkinGroupBox>(control, true);
       break;
+    // Children of a "TRZ" group draw their own glyphs: they are handed the skin's.
     case TPainterKind::RadioGroup:
-      // Children of a "TRZ" group want the image painter, which this engine leaves out.
-      if (windowed && has(xcRadioButton) && lowerClass.find("trz") == std::string::npos)
-        for (TControl* child : std::vector<TControl*>(windowed->Controls())) attachIfFree<TSkinRadioButton>(*child);
+      if (windowed && has(xcRadioButton))
+        for (TControl* child : std::vector<TControl*>(windowed->Controls())) {
+          if (lowerClass.find("trz") != std::string::npos)
+            attachImages(*child, 2);
+          else
+            attachIfFree<TSkinRadioButton>(*child);
+        }
       attach<TSkinGroupBox>(control, true);
       break;
     case TPainterKind::CheckGroup:
-      if (windowed && has(xcRadioButton) && lowerClass.find("trz") == std::string::npos)
-        for (TControl* child : std::vector<TControl*>(windowed->Controls())) attachIfFree<TSkinCheckBox>(*child);
+      if (windowed && has(xcRadioButton))
+        for (TControl* child : std::vector<TControl*>(windowed->Controls())) {
+          if (lowerClass.find("trz") != std::string::npos)
+            attachImages(*child, 1);
+          else
+            attachIfFree<TSkinCheckBox>(*child);
+        }
       if (has(xcGroupBox)) attach<TSkinGroupBox>(control, true);
       break;
+    case TPainterKind::ObjImageCheck:
+      attachImages(control, 1);
+      break;
+    case TPainterKind::ObjImageRadio:
+      attachImages(control, 2);
+      break;
+    case TPainterKind::ObjImageCx:
+      attachImages(control, 3);
+      break;
+    case TPainterKind::AdvPage: {
+      auto* painter = new TSkinAdvPage(&control);
+      painter->Style = 4;  // its tab backgrounds are skinned
+      painter->AttachControl(&FPainters, &FData, false);
+      break;
+    }
     case TPainterKind::TransparentPanel:
       SetPropText(&control, "Transparent", "True");
       attach<TSkinBox>(control, true);
@@ -322,6 +348,11 @@ void TControlDispatch::apply(TPainterKind kind, TControl& control) {
       // Kinds whose painters this engine does not have yet: the control keeps its own look.
       break;
   }
+}
+
+void TControlDispatch::attachImages(TControl& control, int mode) {
+  if (PainterOf(control) || !dynamic_cast<TWinControl*>(&control)) return;
+  (new TSkinObjImage(&control, mode))->AttachControl(&FPainters, &FData, true);
 }
 
 template <class Painter>

@@ -50,6 +50,8 @@ class TControlDispatch {
   void takeButtonFace(HWND window);
   template <class Painter>
   Painter* attach(TControl& control, bool changeColor = false);
+  // The image-handing painter of `mode` for a control of another family.
+  void attachImages(TControl& control, int mode);
   template <class Painter>
   void attachIfFree(TControl& control);
   template <class Painter>
