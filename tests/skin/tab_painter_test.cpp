@@ -248,5 +248,60 @@ TEST(TabPainterTest, ButtonTabsWithoutPageBodyAndSkinnedPages) {
   EXPECT_EQ(page.Pixel(client.right / 2, client.bottom / 2), RGB(224, 228, 234)) << "a page in the skin's face colour";
 }
 
+// An old-style tab set: its tabs are only a text and a chosen index.
+class TTabSetLike : public TWinControl {
+ public:
+  using TWinControl::TWinControl;
+  static const TClassInfo& StaticClassInfo() {
+    static const TClassInfo info{
+        "TTabSet",
+        &TWinControl::StaticClassInfo(),
+        {props::String<TTabSetLike>("Tabs", &TTabSetLike::Tabs, &TTabSetLike::SetTabs),
+         props::Integer<TTabSetLike, int>("TabIndex", &TTabSetLike::TabIndex, &TTabSetLike::SetTabIndex)},
+        nullptr};
+    return info;
+  }
+  const TClassInfo& ClassInfo() const override { return StaticClassInfo(); }
+  std::string Tabs() const { return FTabs; }
+  void SetTabs(const std::string& v) { FTabs = v; }
+  int TabIndex() const { return FIndex; }
+  void SetTabIndex(int v) { FIndex = v; }
+
+ protected:
+  void CreateParams(TCreateParams& params) override {
+    TWinControl::CreateParams(params);
+    params.BaseClassName = "STATIC";
+  }
+
+ private:
+  std::string FTabs;
+  int FIndex = 0;
+};
+
+TEST(TabPainterTest, OldStyleTabSetFromItsTextAndIndex) {
+  TabFixture f;
+  f.Form.SetBounds(0, 0, 420, 200);
+  f.Form.SetColor(RGB(1, 2, 3));
+  auto* set = new TTabSetLike(&f.Form);
+  set->SetParent(&f.Form);
+  set->SetBounds(10, 10, 380, 24);
+  set->SetTabs("Alpha\r\nBeta\r\nGamma");
+  set->SetTabIndex(1);
+  const HWND h = set->Handle();
+  (new TSkinTab31(set))->AttachControl(&f.List, f.Skin.get(), false);
+  const TBitmap pixels = face(h);
+  const int y = 20;
+  EXPECT_EQ(pixels.Pixel(2, y), rgb(Normal)) << "the first tab";
+  int chosen = 0, first = -1, ink = 0;
+  for (int x = 0; x < 380; ++x) {
+    if (pixels.Pixel(x, y) == rgb(Selected) && ++chosen && first < 0) first = x;
+    for (int yy = 0; yy < 24; ++yy) ink += pixels.Pixel(x, yy) == RGB(240, 0, 0);
+  }
+  EXPECT_GT(first, 20) << "the chosen tab is the second";
+  EXPECT_GT(chosen, 16);
+  EXPECT_GT(ink, 10) << "captions in the tabs' text colour";
+  EXPECT_EQ(pixels.Pixel(375, y), RGB(1, 2, 3)) << "three tabs do not fill the set";
+}
+
 }  // namespace
 }  // namespace velmora

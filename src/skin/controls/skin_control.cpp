@@ -228,6 +228,25 @@ void TSkinControl::FillSkinColor(HDC dc, const RECT& rect) const {
   FillColor(dc, rect, FSkinData ? FSkinData->Colors.Colors[scButtonFace] : SystemColorRef(COLOR_BTNFACE));
 }
 
+void TSkinControl::DrawCentredText(HDC dc, const RECT& area, const std::wstring& text, UINT alignment) const {
+  if (text.empty() || area.right <= area.left || area.bottom <= area.top) return;
+  SetBkMode(dc, TRANSPARENT);
+  if (FHandle && !IsWindowEnabled(FHandle))
+    SetTextColor(dc, ColorToRGB(FSkinData->Colors.Colors[scButtonShadow]));
+  const UINT flags = DT_NOCLIP | DT_EXPANDTABS | DT_SINGLELINE | (alignment & (DT_CENTER | DT_RIGHT));
+  RECT measured = area;
+  SkinDrawText(dc, text, measured, AddReadingOrder(flags | DT_CALCRECT));
+  const int textWidth = measured.right - measured.left, textHeight = measured.bottom - measured.top;
+  RECT place = area;
+  OffsetRect(&place, 0, ((area.bottom - area.top) - textHeight) / 2 - 1);
+  place.bottom = place.top + textHeight;
+  if (alignment & DT_CENTER) {
+    place.left = area.left + std::max(static_cast<int>((area.right - area.left) - textWidth) / 2, 0);
+    place.right = place.left + std::min(textWidth, static_cast<int>(area.right - area.left));
+  }
+  SkinDrawText(dc, text, place, AddReadingOrder((flags & ~DT_CENTER) | DT_END_ELLIPSIS));
+}
+
 void TSkinControl::FillParentColor(HDC dc, const RECT& rect) const {
   const TControl* parent = FControl ? FControl->Parent() : nullptr;
   if (parent && GetPropInfo(*parent, "Color"))

@@ -106,6 +106,10 @@ class TSkinControl : public TComponent {
   void DrawSkinFrame(HDC dc, const RECT& rect, int frameCount, int frameIndex, const TDataSkinObject& element) const;
   UINT AddReadingOrder(UINT flags) const;
   void DrawCaptionFocus(HDC dc, UINT flags, const RECT& rect) const;
+  // One line of text in `area`, transparent, centred vertically (one pixel high of the
+  // middle) and, with DT_CENTER, horizontally; in the button-shadow colour when the
+  // control is disabled, else in the DC's text colour.
+  void DrawCentredText(HDC dc, const RECT& area, const std::wstring& text, UINT alignment) const;
   // The served control's mouse-down handler for a left press the window never sees.
   void ForwardMouseDown(const TMessage& message) const;
   static std::wstring ReadWindowText(HWND handle);

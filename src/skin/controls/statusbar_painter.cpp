@@ -102,17 +102,9 @@ void TSkinStatusBar::drawPanel(HDC dc, const RECT& rect, int frame, const std::w
     FillColor(dc, {rect.right - 1, rect.top, rect.right, rect.bottom}, light);
   }
   if (ownerDrawn || text.empty()) return;
-  COLORREF color = edges ? ColorToRGB(edges->NormalColour2) : ColorToRGB(FSkinData->Colors.Colors[scButtonText]);
-  if (!IsWindowEnabled(FHandle)) color = ColorToRGB(FSkinData->Colors.Colors[scButtonShadow]);
+  const COLORREF color = edges ? ColorToRGB(edges->NormalColour2) : ColorToRGB(FSkinData->Colors.Colors[scButtonText]);
   SetTextColor(dc, color);
-  SetBkMode(dc, TRANSPARENT);
-  RECT area{rect.left + 4, rect.top, rect.right - 2, rect.bottom};
-  RECT measured = area;
-  SkinDrawText(dc, text, measured, AddReadingOrder(DT_CALCRECT | DT_NOCLIP | DT_EXPANDTABS | DT_SINGLELINE));
-  const int textHeight = measured.bottom - measured.top;
-  OffsetRect(&area, 0, ((area.bottom - area.top) - textHeight) / 2 - 1);
-  area.bottom = area.top + textHeight;
-  SkinDrawText(dc, text, area, AddReadingOrder(DT_NOCLIP | DT_EXPANDTABS | DT_SINGLELINE | DT_END_ELLIPSIS));
+  DrawCentredText(dc, {rect.left + 4, rect.top, rect.right - 2, rect.bottom}, text, DT_LEFT);
 }
 
 void TSkinStatusBar::drawSizeGrip(HDC dc, const RECT& rect) const {

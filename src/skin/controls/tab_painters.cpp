@@ -8,6 +8,7 @@
 
 #include "framework/common_controls.h"
 #include "skin/controls/painter_messages.h"
+#include "skin/controls/skin_property.h"
 #include "skin/controls/updown_painter.h"
 #include "skin/data/bitmap_helpers.h"
 #include "skin/data/skin_drawing.h"
@@ -395,6 +396,68 @@ void TSkinTabBtn::DrawSkin(HDC dc, const RECT& rect) {
                      tabs->Trans != 0, false, false);
       DrawIconCaption(composing, item.Rect, item, 1,
                       ColorToRGB(i == selected ? tabs->MouseOverColour2 : tabs->NormalColour2));
+    }
+  }
+  MemoryDC source;
+  SelectScope select(source, face.Handle());
+  BitBlt(dc, rect.left, rect.top, width, height, source, 0, 0, SRCCOPY);
+}
+
+// ---- old-style tab sets ---------------------------------------------------------------
+
+void TSkinTab31::AttachControl(TSkinPainterList* formSkin, TSkinData* data, bool changeColor) {
+  TSkinControl::AttachControl(formSkin, data, changeColor);
+  if (FAttached) copyTabs();
+}
+
+void TSkinTab31::SkinChanged() {
+  copyTabs();
+  TSkinControl::SkinChanged();
+}
+
+void TSkinTab31::copyTabs() {
+  FTabBitmap = TBitmap();
+  const TDataSkinObject* tabs = FSkinData ? FSkinData->Records.Tabs.get() : nullptr;
+  if (tabs && !tabs->Map.Empty()) FTabBitmap.Assign(tabs->Map);
+}
+
+bool TSkinTab31::BeforeMessage(TMessage& message) {
+  switch (message.Msg) {
+    case WM_PAINT:
+    case WM_ERASEBKGND:
+      return TakePaintAndErase(message, !FTabBitmap.Empty());
+    default:
+      return TSkinControl::BeforeMessage(message);
+  }
+}
+
+void TSkinTab31::DrawSkin(HDC dc, const RECT& rect) {
+  const int width = rect.right - rect.left, height = rect.bottom - rect.top;
+  const TDataSkinObject* tabs = FSkinData->Records.Tabs.get();
+  if (width <= 0 || height <= 0 || FTabBitmap.Empty() || !tabs) return;
+  TBitmap face(width, height);
+  {
+    MemoryDC composing;
+    SelectScope select(composing, face.Handle());
+    FillParentColor(composing, {0, 0, width, height});
+    SelectScope font(composing, reinterpret_cast<HFONT>(SendMessageA(FHandle, WM_GETFONT, 0, 0)));
+    const int chosen = GetIntProp(FControl, "TabIndex");
+    const std::wstring lines = GetTextProp(FControl, "Tabs");
+    int left = 0, index = 0;
+    for (std::size_t start = 0; start < lines.size() && left < width; ++index) {
+      std::size_t end = lines.find(L'\n', start);
+      if (end == std::wstring::npos) end = lines.size();
+      std::wstring caption = lines.substr(start, end - start);
+      start = end + 1;
+      if (!caption.empty() && caption.back() == L'\r') caption.pop_back();
+      RECT measured{0, 0, 0, 0};
+      SkinDrawText(composing, caption, measured, DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
+      const RECT tab{left, 0, left + (measured.right - measured.left) + 16, height};
+      DrawSkinBitmap(composing, tab, FTabBitmap, MarginsOf(*tabs), index == chosen ? 2 : 1,
+                     tabs->Frame > 0 ? tabs->Frame : 5, tabs->Trans != 0, false, false);
+      SetTextColor(composing, ColorToRGB(index == chosen ? tabs->MouseOverColour2 : tabs->NormalColour2));
+      DrawCentredText(composing, tab, caption, DT_CENTER);
+      left = tab.right;
     }
   }
   MemoryDC source;

@@ -91,6 +91,25 @@ class TSkinTabBtn : public TSkinTabBase {
   void DrawSkin(HDC dc, const RECT& rect) override;
 };
 
+// Old-style tab sets, which have no system window behind their tabs: the tabs come from
+// the control's "Tabs" text (one caption a line) and "TabIndex", laid left to right, each
+// as wide as its caption and 16 pixels, drawn from the painter's copy of "Tabs" (frame 2
+// for the chosen one) with the caption centred.
+class TSkinTab31 : public TSkinControl {
+ public:
+  using TSkinControl::TSkinControl;
+  void AttachControl(TSkinPainterList* formSkin, TSkinData* data, bool changeColor) override;
+  void SkinChanged() override;
+
+ protected:
+  bool BeforeMessage(TMessage& message) override;
+  void DrawSkin(HDC dc, const RECT& rect) override;
+
+ private:
+  void copyTabs();
+  TBitmap FTabBitmap;
+};
+
 class TSkinTabSheet : public TSkinControl {
  public:
   using TSkinControl::TSkinControl;

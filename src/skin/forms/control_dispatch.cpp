@@ -294,6 +294,9 @@ void TControlDispatch::apply(TPainterKind kind, TControl& control) {
     case TPainterKind::Tab:
       attach<TSkinTab>(control);
       break;
+    case TPainterKind::Tab31:
+      attach<TSkinTab31>(control);
+      break;
     case TPainterKind::TabSheet:
       attach<TSkinTabSheet>(control, true);
       break;
