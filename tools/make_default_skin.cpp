@@ -49,6 +49,8 @@ void writeResources(const std::filesystem::path& dir) {
   WriteBytes(dir / "glazemenu.bmp", Bmp1(MenuGlyphStrip()));
   WriteBytes(dir / "track.bmp", Bmp24(TrackChannel(false)));
   WriteBytes(dir / "trackvert.bmp", Bmp24(TrackChannel(true)));
+  std::filesystem::create_directories(dir / "media");
+  for (const auto& [name, glyph] : MediaPlayerGlyphs()) WriteBytes(dir / "media" / (name + ".bmp"), Bmp24(glyph));
 }
 
 }  // namespace

@@ -29,6 +29,11 @@ done
 for name in glazemenu.bmp track.bmp trackvert.bmp; do
   if cmp -s "$work/resources/$name" "$repo/resources/$name"; then passed=$((passed + 1)); else fail "resources/$name differs from the generator's"; fi
 done
-[ "$(ls "$work/resources" | wc -l)" -eq 3 ] || fail "the generator writes other resources than the three bitmaps"
+for file in "$work/resources/media"/*; do
+  name=media/$(basename "$file")
+  if cmp -s "$file" "$repo/resources/$name"; then passed=$((passed + 1)); else fail "resources/$name differs from the generator's"; fi
+done
+[ "$(ls "$work/resources/media" | wc -l)" -eq 27 ] || fail "the media player has 27 button glyphs"
+[ "$(ls "$work/resources" | wc -l)" -eq 4 ] || fail "the generator writes other resources than the three bitmaps and the media glyphs"
 echo "$passed passed, $failed failed"
 [ "$failed" -eq 0 ]

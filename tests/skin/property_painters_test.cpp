@@ -21,7 +21,7 @@ constexpr COLORREF rgb(std::uint32_t c) { return RGB(c >> 16, (c >> 8) & 0xFF, c
 
 std::unique_ptr<TSkinData> pictureSkin() {
   const std::string ini =
-      "[Buttons]\nImage=buttons.bmp\nCheckButton=check.bmp\nRadioButton=radio.bmp\n[Tabs]\nImage=tabs.bmp\n";
+      "[Buttons]\nBitmap=buttons.bmp\nCheckButton=check.bmp\nRadioButton=radio.bmp\n[Tabs]\nImage=tabs.bmp\n";
   const std::uint32_t tabFaces[] = {TabNormal, TabActive, 0x1, 0x2, 0x3};
   const Bytes package = test::PackSkin(ini, {{"buttons.bmp", MakeBmp(50, 20)},
                                              {"check.bmp", MakeBmp(64, 13, CheckInk)},

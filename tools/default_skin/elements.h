@@ -2,6 +2,10 @@
 // to the builder; together they give every section the engine reads.
 #pragma once
 
+#include <string>
+#include <utility>
+#include <vector>
+
 #include "../raster.h"
 #include "skin_builder.h"
 
@@ -38,5 +42,8 @@ void AddUpDown(TSkinBuilder& skin);
 TRaster TrackChannel(bool vertical);
 // The program's bitmap resources: "GLAZEMENU" (64 x 16, black glyphs on white).
 TRaster MenuGlyphStrip();
+// The media player's button glyphs, 16 x 16 on magenta: 9 buttons in 3 states, named
+// "<state>_<button>" (EN enabled, DI disabled, CL coloured; MPPLAY ... MPEJECT).
+std::vector<std::pair<std::string, TRaster>> MediaPlayerGlyphs();
 
 }  // namespace velmora::tools

@@ -17,6 +17,7 @@
 #include "skin/controls/combo_painters.h"
 #include "skin/controls/datetime_painter.h"
 #include "skin/controls/edit_painters.h"
+#include "skin/controls/media_player_painter.h"
 #include "skin/controls/painter_messages.h"
 #include "skin/controls/header_painter.h"
 #include "skin/controls/progress_painter.h"
@@ -293,6 +294,9 @@ void TControlDispatch::apply(TPainterKind kind, TControl& control) {
       break;
     case TPainterKind::Tab:
       attach<TSkinTab>(control);
+      break;
+    case TPainterKind::MediaPlayer:
+      attach<TSkinMP>(control);
       break;
     case TPainterKind::Tab31:
       attach<TSkinTab31>(control);
