@@ -2,6 +2,9 @@
 // arriving, enabling, a new text, a pressed state, a check), what the screen shows of
 // every skinned control of the gallery is already what a full skinned repaint shows:
 // no native look is left visible.
+#include <windows.h>
+
+#include <commctrl.h>
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -9,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "framework/common_controls.h"
 #include "framework/gdi_object.h"
 #include "gallery/gallery_form.h"
 #include "skin/data/skin_manager_link.h"
@@ -117,6 +121,27 @@ TEST_F(NoNativeLookTest, ButtonStateAndCheck) {
       [&](HWND w) { if (isButton(w)) SendMessageA(w, BM_SETSTATE, FALSE, 0); });
   expectSkinnedAfter("check toggled", [&](HWND w) {
     if (isButton(w)) SendMessageA(w, BM_SETCHECK, SendMessageA(w, BM_GETCHECK, 0, 0) == BST_CHECKED ? 0 : 1, 0);
+  });
+}
+
+TEST_F(NoNativeLookTest, TabsOnEverySideFocusAndChoice) {
+  auto* pages = dynamic_cast<TPageControl*>(Form->FindComponent("pgcPages"));
+  ASSERT_NE(pages, nullptr);
+  pages->SetActivePageIndex(2);  // the tabs page
+  pump(300);
+  const auto isTabControl = [](HWND w) {
+    char cls[64] = {};
+    GetClassNameA(w, cls, sizeof cls);
+    return std::string(cls) == "TTabControl";
+  };
+  int tabControls = 0;
+  for (TWinControl* control : skinnedControls()) tabControls += isTabControl(control->Handle());
+  ASSERT_EQ(tabControls, 5) << "the tabs on every side are shown and skinned";
+  expectSkinnedAfter("the focus", [](HWND w) { SetFocus(w); });
+  expectSkinnedAfter("another tab chosen", [&](HWND w) {
+    if (!isTabControl(w)) return;
+    const LRESULT count = SendMessageA(w, TCM_GETITEMCOUNT, 0, 0);
+    if (count > 0) SendMessageA(w, TCM_SETCURSEL, (SendMessageA(w, TCM_GETCURSEL, 0, 0) + 1) % count, 0);
   });
 }
 
