@@ -19,6 +19,8 @@
 #include <vector>
 
 #include "bench/message_loop.h"
+#include "framework/bitmap.h"
+#include "framework/gdi_object.h"
 #include "gallery/gallery_form.h"
 #include "skin/data/skin_manager_link.h"
 #include "skin/forms/skin_manager.h"
@@ -63,6 +65,34 @@ double galleryRepaint(bool withSkin, int repaints) {
   form.reset();
   bench::Settle(100);
   return micros;
+}
+
+// The skinned controls that cost most to paint: microseconds per WM_PAINT into a memory
+// DC, the eight dearest printed, so a slow painter shows by name.
+void dearestPainters(int paints) {
+  auto form = std::make_unique<TGalleryForm>();
+  form->Show();
+  bench::Settle(800);
+  std::vector<std::pair<double, std::string>> costs;
+  for (TComponent* component : form->Components()) {
+    auto* control = dynamic_cast<TWinControl*>(component);
+    if (!control || !control->HandleAllocated() || SendMessageA(control->Handle(), WM_SKINQUERY, 0, 0) != 1) continue;
+    RECT r{};
+    GetWindowRect(control->Handle(), &r);
+    TBitmap target(std::max<int>(r.right - r.left, 1), std::max<int>(r.bottom - r.top, 1));
+    MemoryDC dc;
+    SelectScope select(dc, target.Handle());
+    const auto start = Clock::now();
+    for (int i = 0; i < paints; ++i) SendMessageA(control->Handle(), WM_PAINT, reinterpret_cast<WPARAM>(dc.Get()), 0);
+    GdiFlush();
+    costs.emplace_back(millisSince(start) * 1000.0 / paints, control->Name() + " (" + control->ClassName() + ")");
+  }
+  std::sort(costs.rbegin(), costs.rend());
+  std::printf("dearest skinned controls to paint:\n");
+  for (std::size_t i = 0; i < std::min<std::size_t>(costs.size(), std::getenv("VELMORA_ALL_COSTS") ? 99 : 8); ++i)
+    std::printf("  %-36s %7.0f us\n", costs[i].second.c_str(), costs[i].first);
+  form.reset();
+  bench::Settle(100);
 }
 
 // Milliseconds from making the gallery to its window skinned with every control.
@@ -153,6 +183,7 @@ int main(int argc, char** argv) {
   const double skinRepaint = galleryRepaint(true, repaints);
   std::printf("gallery full repaint: system %.0f us, skinned %.0f us, ratio %.2f (goal 2)\n", plainRepaint,
               skinRepaint, skinRepaint / plainRepaint);
+  dearestPainters(repaints);
 
   std::vector<double> firsts, switches;
   for (int i = 0; i < 3; ++i) {
