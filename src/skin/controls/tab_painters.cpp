@@ -194,6 +194,8 @@ void TSkinTab::turnImages() {
   FTabPosition = TabSideOfStyle(static_cast<unsigned long>(WindowLong(GWL_STYLE)));
   FTabBitmap = TBitmap();
   FPageBitmap = TBitmap();
+  FSizedTabs.clear();
+  FSizedPage = TBitmap();
   const TDataSkinBorder* tabs = FSkinData ? FSkinData->Records.Tabs.get() : nullptr;
   if (tabs && !tabs->Map.Empty()) {
     FTabBitmap.Assign(tabs->Map);
@@ -306,14 +308,29 @@ void TSkinTab::DrawSkin(HDC dc, const RECT& rect) {
   BitBlt(dc, rect.left, rect.top, width, height, source, 0, 0, SRCCOPY);
 }
 
-void TSkinTab::drawPage(HDC dc, const RECT& page) const {
-  if (page.right <= page.left || page.bottom <= page.top) return;
+void TSkinTab::drawPage(HDC dc, const RECT& page) {
+  const int width = page.right - page.left, height = page.bottom - page.top;
+  if (width <= 0 || height <= 0) return;
   if (!FPageBitmap.Empty()) {
-    DrawSkinBitmap(dc, page, FPageBitmap, FPageMargins, 1, 1, false, false, false);
+    if (FSizedPage.Width() != width || FSizedPage.Height() != height)
+      FSizedPage = SkinBitmapSizing({0, 0, width, height}, FPageBitmap, FPageMargins, 1, 1, false, false);
+    MemoryDC source;
+    SelectScope select(source, FSizedPage.Handle());
+    BitBlt(dc, page.left, page.top, width, height, source, 0, 0, SRCCOPY);
     return;
   }
   FillSkinColor(dc, page);
   FrameColor(dc, page, ColorToRGB(FSkinData->Colors.Colors[scButtonShadow]));
+}
+
+const TBitmap& TSkinTab::sizedTab(int frame, int width, int height) {
+  for (const TSizedTab& sized : FSizedTabs)
+    if (sized.Frame == frame && sized.Width == width && sized.Height == height) return sized.Bitmap;
+  if (FSizedTabs.size() >= 32) FSizedTabs.clear();  // sizes that keep changing are not kept
+  FSizedTabs.push_back({frame, width, height,
+                        SkinBitmapSizing({0, 0, width, height}, FTabBitmap, FTabMargins, frame, TabFrameCount(), false,
+                                         isVertical(FTabPosition))});
+  return FSizedTabs.back().Bitmap;
 }
 
 void TSkinTab::drawTab(HDC dc, int index, int selected) {
@@ -325,7 +342,16 @@ void TSkinTab::drawTab(HDC dc, int index, int selected) {
   int frame = TabFrame(index, selected);
   // Turned a quarter counter-clockwise, the strip's first frame ends up at the bottom.
   if (FTabPosition == TTabSide::Left) frame = frames + 1 - frame;
-  DrawSkinBitmap(dc, area, FTabBitmap, FTabMargins, frame, frames, tabs.Trans != 0, false, isVertical(FTabPosition));
+  if (area.right > area.left && area.bottom > area.top) {
+    const TBitmap& sized = sizedTab(frame, area.right - area.left, area.bottom - area.top);
+    if (tabs.Trans != 0) {
+      TransparentCopy(dc, area, sized, SkinTransparentColor);
+    } else {
+      MemoryDC source;
+      SelectScope select(source, sized.Handle());
+      BitBlt(dc, area.left, area.top, sized.Width(), sized.Height(), source, 0, 0, SRCCOPY);
+    }
+  }
   const COLORREF color = ColorToRGB(index == selected ? tabs.MouseOverColour2 : tabs.NormalColour2);
   RECT captionArea = item.Rect;
   if (FCloseButtons) {

@@ -69,11 +69,20 @@ class TSkinTab : public TSkinTabBase {
   void skinScroller();
   bool pressClose(const TMessage& message);
   void closeTab(int index);
-  void drawPage(HDC dc, const RECT& page) const;
+  void drawPage(HDC dc, const RECT& page);
   void drawTab(HDC dc, int index, int selected);
   void drawCaption(HDC dc, const RECT& area, const TTabItem& item, COLORREF color) const;
   void drawCloseBox(HDC dc, const RECT& box, COLORREF color) const;
+  // A tab frame fitted to a size, kept: the tabs of a control are mostly of a few sizes.
+  const TBitmap& sizedTab(int frame, int width, int height);
 
+  struct TSizedTab {
+    int Frame, Width, Height;
+    TBitmap Bitmap;
+  };
+  std::vector<TSizedTab> FSizedTabs;
+  // The page body fitted to its last size.
+  TBitmap FSizedPage;
   TSkinUpDown* FScroller = nullptr;
   std::vector<RECT> FCloseButtonRects;
   TBitmap FTabBitmap, FPageBitmap;
