@@ -146,10 +146,14 @@ void TSkinMenuItemPainter::DrawItem(const TMenuItemView& item, HDC dc, const REC
     if (item.Separator) {
       DrawSeparator(memory, local);
     } else {
-      if (selected)
-        DrawSkinBitmap(memory, local, element->Map, MarginsOf(*element), 4, 5, true, element->Tile != 0, false);
-      else
-        DrawSkinBitmap(memory, local, element->Map, MarginsOf(*element), 1, 5, true, element->Tile != 0, false);
+      const TBitmap& frame = fittedFrame(selected ? 4 : 1, local.right, local.bottom);
+      if (element->Trans == 1) {
+        TransparentCopy(memory, local, frame, SkinTransparentColor);
+      } else {
+        MemoryDC source(dc);
+        SelectScope selectFrame(source, frame.Handle());
+        BitBlt(memory, 0, 0, local.right, local.bottom, source, 0, 0, SRCCOPY);
+      }
       DrawItemContent(item, memory, local, selected);
     }
     BitBlt(dc, rect.left, rect.top, local.right, local.bottom, memory, 0, 0, SRCCOPY);
@@ -164,6 +168,25 @@ void TSkinMenuItemPainter::DrawItem(const TMenuItemView& item, HDC dc, const REC
     return;
   }
   DrawItemContent(item, dc, rect, selected);
+}
+
+void TSkinMenuItemPainter::SkinChanged() {
+  for (TFittedFrame& fitted : FFitted) fitted = {};
+}
+
+const TBitmap& TSkinMenuItemPainter::fittedFrame(int frame, int width, int height) {
+  const TDataSkinObject& element = *FSkinData->Records.MenuItem;
+  TFittedFrame& fitted = FFitted[frame == 4 ? 1 : 0];
+  if (fitted.Frame != frame || fitted.Width != width || fitted.Height != height || fitted.Source != &element.Map ||
+      fitted.Bitmap.Empty()) {
+    fitted.Bitmap = SkinBitmapSizing({0, 0, width, height}, element.Map, MarginsOf(element), frame, 5,
+                                     element.Tile != 0, false);
+    fitted.Frame = frame;
+    fitted.Width = width;
+    fitted.Height = height;
+    fitted.Source = &element.Map;
+  }
+  return fitted.Bitmap;
 }
 
 void TSkinMenuItemPainter::DrawSeparator(HDC dc, const RECT& rect) const {

@@ -10,6 +10,7 @@
 
 #include <string>
 
+#include "framework/bitmap.h"
 #include "framework/gdi_object.h"
 #include "skin/forms/menu_item_metrics.h"
 
@@ -56,12 +57,17 @@ class TSkinMenuItemPainter {
   bool DrawForeign(const DRAWITEMSTRUCT& draw);
 
   TSkinData* SkinData() const { return FSkinData; }
+  // Forgets what was made from the previous skin.
+  void SkinChanged();
 
  private:
   void drawBackground(HDC dc, const RECT& local, const RECT& rect, HMENU menu) const;
   void drawGlyph(const TMenuItemView& item, HDC dc, const RECT& cell);
   void drawCheckMark(HDC dc, const RECT& cell);
   HFONT boldFont();
+  // Frame `frame` of MenuItem fitted to `width` x `height`, kept for the next item of
+  // the same size (the items of one menu share their width).
+  const TBitmap& fittedFrame(int frame, int width, int height);
   COLORREF textColor(const TMenuItemView& item, bool selected) const;
   int leftWidth() const;
 
@@ -69,6 +75,12 @@ class TSkinMenuItemPainter {
   TSkinManage* FManager;
   GdiBitmap FCheckMark;  // the system's check mark, loaded once
   GdiFont FBoldFont;     // the menu font in bold, made once
+  struct TFittedFrame {
+    int Frame = 0, Width = 0, Height = 0;
+    const TBitmap* Source = nullptr;
+    TBitmap Bitmap;
+  };
+  TFittedFrame FFitted[2];  // the normal and the selected frame
 };
 
 }  // namespace velmora

@@ -618,6 +618,7 @@ void TWinSkinForm::freePainters() {
 
 void TWinSkinForm::SkinChanged() {
   for (TSkinControl* painter : std::vector<TSkinControl*>(FPainters.Painters())) painter->SkinChanged();
+  if (FMenuPainter) FMenuPainter->SkinChanged();
   if (FForm) FForm->SetColor(ColorToRGB(FSkinData->Colors.Colors[scButtonFace]));
   const int previous = FSkinState;
   FSkinState = fssReapplying;

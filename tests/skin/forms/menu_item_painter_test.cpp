@@ -178,7 +178,9 @@ TEST_F(MenuItemPainterTest, DrawingFiveHundredTimesLeavesNoGdiObjectBehind) {
   item.Checked = true;
   item.Default = true;
   item.ShortCut = "F5";
-  drawn(Painter, item, true);  // the check mark and the bold font are made once
+  // The check mark, the bold font and the fitted normal and selected frames are made once.
+  drawn(Painter, item, true);
+  drawn(Painter, item, false);
   const int before = GdiCounters::LiveTotal();
   for (int i = 0; i < 500; ++i) drawn(Painter, item, (i & 1) != 0);
   EXPECT_EQ(GdiCounters::LiveTotal(), before);
