@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "framework/application.h"
 #include "framework/gdi_object.h"
 #include "framework/icons.h"
 #include "framework/screen.h"
@@ -14,6 +15,18 @@ namespace {
 UINT nextCommand() {
   static UINT command = 100;
   return ++command;
+}
+
+// The item of `command` among `items` and their sub-items, or null.
+TMenuItem* findCommandIn(const std::vector<TMenuItem*>& items, UINT command) {
+  for (TMenuItem* item : items)
+    if (TMenuItem* found = item->FindCommand(command)) return found;
+  return nullptr;
+}
+
+void setImageList(TImageList*& field, TImageList* images, TComponent* listener) {
+  field = images;
+  if (images) images->FreeNotification(listener);
 }
 
 // A built menu, destroyed with the scope.
@@ -89,16 +102,9 @@ void TPopupMenu::Add(TMenuItem* item) {
   }
 }
 
-void TPopupMenu::SetImages(TImageList* images) {
-  FImages = images;
-  if (images) images->FreeNotification(this);
-}
+void TPopupMenu::SetImages(TImageList* images) { setImageList(FImages, images, this); }
 
-TMenuItem* TPopupMenu::FindCommand(UINT command) const {
-  for (TMenuItem* item : FItems)
-    if (TMenuItem* found = item->FindCommand(command)) return found;
-  return nullptr;
-}
+TMenuItem* TPopupMenu::FindCommand(UINT command) const { return findCommandIn(FItems, command); }
 
 bool TPopupMenu::OwnerMessage(TMessage& message) {
   if (message.Msg == WM_MEASUREITEM) {
@@ -144,6 +150,17 @@ TMenuItem* TPopupMenu::Popup(int x, int y, HWND owner) {
   TMenuItem* chosen = Track(x, y, owner);
   if (chosen) chosen->Click();
   return chosen;
+}
+
+LRESULT MenuOwnerWindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
+  TMessage message{msg, wParam, lParam, 0};
+  try {
+    if (DispatchMenuOwnerMessage(message)) return message.Result;
+  } catch (...) {
+    Application.HandleException();
+    return 0;
+  }
+  return DefWindowProcA(window, msg, wParam, lParam);
 }
 
 bool DispatchMenuOwnerMessage(TMessage& message) {
@@ -284,16 +301,9 @@ bool TMainMenu::AcceptChild(TComponent* child) {
   return item != nullptr;
 }
 
-void TMainMenu::SetImages(TImageList* images) {
-  FImages = images;
-  if (images) images->FreeNotification(this);
-}
+void TMainMenu::SetImages(TImageList* images) { setImageList(FImages, images, this); }
 
-TMenuItem* TMainMenu::FindCommand(UINT command) const {
-  for (TMenuItem* item : FItems)
-    if (TMenuItem* found = item->FindCommand(command)) return found;
-  return nullptr;
-}
+TMenuItem* TMainMenu::FindCommand(UINT command) const { return findCommandIn(FItems, command); }
 
 void TMainMenu::AttachTo(HWND window) {
   if (FMenu) {

@@ -154,6 +154,10 @@ class TPopupMenu : public TComponent {
 // For the window procedure of a menu's owner window: offers a menu message to the menu
 // being tracked; true (with the answer in Result) when it took the message.
 bool DispatchMenuOwnerMessage(TMessage& message);
+// A window procedure's tail for a window that owns menus: the menu message goes to the
+// tracked menu (its errors to the application's error box), anything else to
+// DefWindowProcA.
+LRESULT MenuOwnerWindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
 
 // Turns every item of `menu` and of its sub-menus owner-drawn, keeping each item's text
 // and its other type bits (only the type is written). False when an item could not be

@@ -130,17 +130,9 @@ LRESULT CALLBACK TTrayIconHandler::WindowProc(HWND window, UINT msg, WPARAM wPar
     case WM_QUERYENDSESSION:
     case WM_ENDSESSION:
       return 1;
-    default: {
+    default:
       // A menu this window owns hears of its items' measuring and drawing.
-      TMessage message{msg, wParam, lParam, 0};
-      try {
-        if (DispatchMenuOwnerMessage(message)) return message.Result;
-      } catch (...) {
-        Application.HandleException();
-        return 0;
-      }
-      return DefWindowProcA(window, msg, wParam, lParam);
-    }
+      return MenuOwnerWindowProc(window, msg, wParam, lParam);
   }
 }
 

@@ -5,19 +5,10 @@
 . "$(dirname "$0")/lib.sh"
 setup_instance system_menu
 printf '[Mirthwell]\r\nUserName=scott\r\n' >"$SETTINGS"
-# A fresh good backup: no staleness balloon.
-add_history "$(stamp_hours_ago 1)	scheduled	ok	0	60	1000	C:\\bak\\scott.log"
+no_stale_balloon
 
-shot() { import -window root "$INSTANCE/shot.png" 2>/dev/null; }
-pixel() { convert "$INSTANCE/shot.png" -format "%[hex:p{$1,$2}]" info: 2>/dev/null | cut -c1-6; }
-skin_pixel() { convert "$VELMORA_ROOT/skins/default/$1" -format "%[hex:p{$2,$3}]" info: 2>/dev/null | cut -c1-6; }
 EDGE=$(skin_pixel menu_background.bmp 0 0)
 FILL=$(skin_pixel menu_background.bmp 12 12)
-menu_rect() { probe windows | awk '$1 == "#32768" { print $4, $5, $6, $7; exit }'; }
-wait_menu() {
-  wait_for 10 bash -c "wine '$PROBE' windows 2>/dev/null | grep -q '^#32768'" || true
-  sleep 1
-}
 # Checks that the open menu is skinned, then picks "最小化" by its letter.
 skinned_then_minimize() {
   local how=$1 mx my mw mh

@@ -6,20 +6,14 @@
 . "$(dirname "$0")/lib.sh"
 setup_instance tray_menu
 printf '[Mirthwell]\r\nUserName=scott\r\nPassWord=tiger\r\nDataBase=orcl\r\n' >"$SETTINGS"
-# A fresh good backup: no staleness balloon over the menu.
-add_history "$(stamp_hours_ago 1)	scheduled	ok	0	60	1000	C:\\bak\\scott.log"
+no_stale_balloon
 
-shot() { import -window root "$INSTANCE/${1:-shot}.png" 2>/dev/null; }
-pixel() { convert "$INSTANCE/${3:-shot}.png" -format "%[hex:p{$1,$2}]" info: 2>/dev/null | cut -c1-6; }
 # The default skin's menu background: its edge and its fill.
-skin_pixel() { convert "$VELMORA_ROOT/skins/default/$1" -format "%[hex:p{$2,$3}]" info: 2>/dev/null | cut -c1-6; }
 EDGE=$(skin_pixel menu_background.bmp 0 0)
 FILL=$(skin_pixel menu_background.bmp 12 12)
-menu_rect() { probe windows | awk '$1 == "#32768" { print $4, $5, $6, $7; exit }'; }
 open_menu() {
   click_at $(tray_icon_centre) 3
-  wait_for 10 bash -c "wine '$PROBE' windows 2>/dev/null | grep -q '^#32768'" || true
-  sleep 1
+  wait_menu
   # Away from the icon, so that its hint does not cover the menu.
   xdotool mousemove 10 10
   sleep 0.5

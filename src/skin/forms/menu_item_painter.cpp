@@ -52,19 +52,40 @@ TMenuItemView ViewOfItem(const TMenuItem& item) {
   return view;
 }
 
+int ForeignItemPosition(HMENU menu, UINT itemId) {
+  const int count = menu ? GetMenuItemCount(menu) : 0;
+  for (int i = 0; i < count; ++i) {
+    MENUITEMINFOA info{};
+    info.cbSize = sizeof(info);
+    info.fMask = MIIM_ID | MIIM_SUBMENU;
+    if (!GetMenuItemInfoA(menu, static_cast<UINT>(i), TRUE, &info)) continue;
+    // An item with a sub-menu is known by the sub-menu's handle, cut to the id's size.
+    const bool bySubMenu = info.hSubMenu && static_cast<UINT>(reinterpret_cast<UINT_PTR>(info.hSubMenu)) == itemId;
+    if (info.wID == itemId || bySubMenu) return i;
+  }
+  return -1;
+}
+
+std::string ForeignItemText(HMENU menu, UINT itemId) {
+  const int position = ForeignItemPosition(menu, itemId);
+  char text[81] = {};
+  if (position >= 0) GetMenuStringA(menu, static_cast<UINT>(position), text, 80, MF_BYPOSITION);
+  return text;
+}
+
 TMenuItemView ViewOfForeignItem(HMENU menu, UINT itemId) {
   TMenuItemView view;
   MENUITEMINFOA info{};
   info.cbSize = sizeof(info);
   info.fMask = MIIM_STATE | MIIM_FTYPE;
-  if (!menu || !GetMenuItemInfoA(menu, itemId, FALSE, &info)) {
+  const int position = ForeignItemPosition(menu, itemId);
+  if (position < 0 || !GetMenuItemInfoA(menu, static_cast<UINT>(position), TRUE, &info)) {
     view.Separator = true;
     view.Caption = "-";
     return view;
   }
-  char text[81] = {};
-  GetMenuStringA(menu, itemId, text, 80, MF_BYCOMMAND);
-  view.Caption = text[0] ? text : "-";
+  view.Caption = ForeignItemText(menu, itemId);
+  if (view.Caption.empty()) view.Caption = "-";
   // A tab separates the caption from its shortcut in a menu's own texts.
   if (const auto tab = view.Caption.find('\t'); tab != std::string::npos) {
     view.ShortCut = view.Caption.substr(tab + 1);
@@ -103,10 +124,8 @@ void TSkinMenuItemPainter::MeasureForeignItem(const std::string& text, int& widt
 
 bool TSkinMenuItemPainter::MeasureForeign(MEASUREITEMSTRUCT& measure, HMENU menu) const {
   if (measure.CtlType != ODT_MENU) return false;
-  char text[81] = {};
-  if (menu) GetMenuStringA(menu, measure.itemID, text, 80, MF_BYCOMMAND);
   int width = 0, height = 0;
-  MeasureForeignItem(text, width, height);
+  MeasureForeignItem(ForeignItemText(menu, measure.itemID), width, height);
   measure.itemWidth = static_cast<UINT>(width);
   measure.itemHeight = static_cast<UINT>(height);
   return true;

@@ -31,8 +31,12 @@ struct TMenuItemView {
 };
 
 TMenuItemView ViewOfItem(const TMenuItem& item);
-// A foreign item by command (or by sub-menu handle): text from GetMenuStringA (80
-// characters), "-" when empty; enabled without the grey and disabled bits, checked with
+// The position of a foreign item by its id: its command, or for an item with a
+// sub-menu the sub-menu's handle (cut to 32 bits, as the item messages carry it); -1.
+int ForeignItemPosition(HMENU menu, UINT itemId);
+// Its text (80 characters at most), empty when there is none.
+std::string ForeignItemText(HMENU menu, UINT itemId);
+// A foreign item by its id: text from GetMenuStringA (80 characters), "-" when empty; enabled without the grey and disabled bits, checked with
 // the check bit; the default item from the menu's own default.
 TMenuItemView ViewOfForeignItem(HMENU menu, UINT itemId);
 

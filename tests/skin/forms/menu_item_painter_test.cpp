@@ -205,6 +205,13 @@ TEST(ForeignMenuItemTest, ReadFromTheMenuWithStatesShortCutAndSeparators) {
   EXPECT_TRUE(maximize.Default);
   EXPECT_TRUE(maximize.Enabled);
   EXPECT_TRUE(ViewOfForeignItem(menu.Handle, 0).Separator);
+  // An item with a sub-menu is known by the sub-menu's handle.
+  HMENU sub = CreatePopupMenu();
+  AppendMenuA(menu.Handle, MF_POPUP, reinterpret_cast<UINT_PTR>(sub), "More");
+  const UINT subId = static_cast<UINT>(reinterpret_cast<UINT_PTR>(sub));
+  EXPECT_EQ(ForeignItemPosition(menu.Handle, subId), 3);
+  EXPECT_EQ(ViewOfForeignItem(menu.Handle, subId).Caption, "More");
+  EXPECT_EQ(ForeignItemPosition(menu.Handle, 0x7777), -1);
   EXPECT_TRUE(ViewOfForeignItem(nullptr, 5).Separator) << "no menu reads as an empty item";
 }
 
