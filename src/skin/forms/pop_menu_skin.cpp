@@ -16,6 +16,9 @@ namespace {
 constexpr int EdgeWidth = 3;
 // Asks a menu window for the menu it shows.
 constexpr UINT MN_GETHMENU_ = 0x01E1;
+// The whole window, clipped to the region the frame paint names, with the window's own
+// clipping styles (DCX_USESTYLE).
+constexpr DWORD FrameDCFlags = DCX_WINDOW | DCX_INTERSECTRGN | 0x10000;
 
 SIZE windowSize(HWND window) {
   RECT r{};
@@ -103,7 +106,7 @@ bool TWinSkinPopMenu::render() {
 
 bool TWinSkinPopMenu::paintFrame(HRGN clip) {
   if (!render()) return false;
-  WindowDC dc(FHandle, clip, clip ? 0x10081 : DCX_WINDOW | DCX_CACHE);
+  WindowDC dc(FHandle, clip, clip ? FrameDCFlags : DCX_WINDOW | DCX_CACHE);
   if (!dc.Get()) return false;
   MemoryDC source(dc);
   SelectScope bitmap(source, FBitmap.Handle());
