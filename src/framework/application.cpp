@@ -48,14 +48,7 @@ namespace {
 // The application's own window owns the pop-up menus: the menu being tracked hears of
 // its menu messages.
 LRESULT CALLBACK applicationWindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
-  TMessage message{msg, wParam, lParam, 0};
-  try {
-    if (DispatchMenuOwnerMessage(message)) return message.Result;
-  } catch (...) {
-    Application.HandleException();
-    return 0;
-  }
-  return DefWindowProcA(window, msg, wParam, lParam);
+  return MenuOwnerWindowProc(window, msg, wParam, lParam);
 }
 
 }  // namespace

@@ -146,6 +146,12 @@ class WindowDC {
       : FWindow(window), FDC(area == Client ? GetDC(window) : GetWindowDC(window)) {
     if (FDC) GdiCounters::Created(TGdiKind::WindowDC);
   }
+  // GetDCEx with a clipping region and flags; when the system gives no DC that way, the
+  // whole window's DC (GetWindowDC).
+  WindowDC(HWND window, HRGN clip, DWORD flags) : FWindow(window), FDC(GetDCEx(window, clip, flags)) {
+    if (!FDC) FDC = GetWindowDC(window);
+    if (FDC) GdiCounters::Created(TGdiKind::WindowDC);
+  }
   ~WindowDC() {
     if (FDC) {
       ReleaseDC(FWindow, FDC);

@@ -3,6 +3,11 @@
 
 #include <algorithm>
 
+#include "framework/application.h"
+#include "framework/gdi_object.h"
+#include "framework/icons.h"
+#include "framework/screen.h"
+
 namespace velmora {
 
 namespace {
@@ -10,6 +15,18 @@ namespace {
 UINT nextCommand() {
   static UINT command = 100;
   return ++command;
+}
+
+// The item of `command` among `items` and their sub-items, or null.
+TMenuItem* findCommandIn(const std::vector<TMenuItem*>& items, UINT command) {
+  for (TMenuItem* item : items)
+    if (TMenuItem* found = item->FindCommand(command)) return found;
+  return nullptr;
+}
+
+void setImageList(TImageList*& field, TImageList* images, TComponent* listener) {
+  field = images;
+  if (images) images->FreeNotification(listener);
 }
 
 // A built menu, destroyed with the scope.
@@ -39,7 +56,11 @@ const TClassInfo& TMenuItem::StaticClassInfo() {
           props::Boolean<TMenuItem>("Checked", &TMenuItem::Checked, &TMenuItem::SetChecked),
           props::Boolean<TMenuItem>("Default", &TMenuItem::Default, &TMenuItem::SetDefault),
           props::Boolean<TMenuItem>("Visible", &TMenuItem::Visible, &TMenuItem::SetVisible),
+          props::String<TMenuItem>("ShortCut", &TMenuItem::ShortCut, &TMenuItem::SetShortCut),
+          props::Integer<TMenuItem, int>("ImageIndex", &TMenuItem::ImageIndex, &TMenuItem::SetImageIndex),
           props::Event<TMenuItem>("OnClick", &TMenuItem::OnClick),
+          props::Event<TMenuItem>("OnMeasureItem", &TMenuItem::OnMeasureItem),
+          props::Event<TMenuItem>("OnDrawItem", &TMenuItem::OnDrawItem),
       },
       [](TComponent* owner) -> TComponent* { return new TMenuItem(owner); }};
   return info;
@@ -58,6 +79,8 @@ const TClassInfo& TPopupMenu::StaticClassInfo() {
       &TComponent::StaticClassInfo(),
       {
           props::Boolean<TPopupMenu>("AutoPopup", &TPopupMenu::AutoPopup, &TPopupMenu::SetAutoPopup),
+          props::Boolean<TPopupMenu>("OwnerDraw", &TPopupMenu::OwnerDraw, &TPopupMenu::SetOwnerDraw),
+          props::Object<TPopupMenu, TImageList>("Images", &TPopupMenu::Images, &TPopupMenu::SetImages),
           props::Event<TPopupMenu>("OnPopup", &TPopupMenu::OnPopup),
       },
       [](TComponent* owner) -> TComponent* { return new TPopupMenu(owner); }};
@@ -75,7 +98,32 @@ void TPopupMenu::Add(TMenuItem* item) {
   if (std::find(FItems.begin(), FItems.end(), item) == FItems.end()) {
     FItems.push_back(item);
     item->FreeNotification(this);
+    item->SetParentMenu(this);
   }
+}
+
+void TPopupMenu::SetImages(TImageList* images) { setImageList(FImages, images, this); }
+
+TMenuItem* TPopupMenu::FindCommand(UINT command) const { return findCommandIn(FItems, command); }
+
+bool TPopupMenu::OwnerMessage(TMessage& message) {
+  if (message.Msg == WM_MEASUREITEM) {
+    auto* measure = reinterpret_cast<MEASUREITEMSTRUCT*>(message.LParam);
+    if (!measure || measure->CtlType != ODT_MENU) return false;
+    TMenuItem* item = FindCommand(measure->itemID);
+    if (!item || !MeasureMenuItem(*item, *measure)) return false;
+    message.Result = TRUE;
+    return true;
+  }
+  if (message.Msg == WM_DRAWITEM) {
+    const auto* draw = reinterpret_cast<const DRAWITEMSTRUCT*>(message.LParam);
+    if (!draw || draw->CtlType != ODT_MENU || reinterpret_cast<HMENU>(draw->hwndItem) != FHandle) return false;
+    TMenuItem* item = FindCommand(draw->itemID);
+    if (!item || !DrawMenuItem(*item, *draw)) return false;
+    message.Result = TRUE;
+    return true;
+  }
+  return false;
 }
 
 bool TPopupMenu::AcceptChild(TComponent* child) {
@@ -89,6 +137,7 @@ void TPopupMenu::Notification(TComponent* component, TOperation operation) {
   if (operation != TOperation::opRemove) return;
   FItems.erase(std::remove(FItems.begin(), FItems.end(), component), FItems.end());
   if (component == FPopupComponent) FPopupComponent = nullptr;
+  if (component == FImages) FImages = nullptr;
 }
 
 TMenuItem* TPopupMenu::DefaultItem() const {
@@ -101,6 +150,17 @@ TMenuItem* TPopupMenu::Popup(int x, int y, HWND owner) {
   TMenuItem* chosen = Track(x, y, owner);
   if (chosen) chosen->Click();
   return chosen;
+}
+
+LRESULT MenuOwnerWindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
+  TMessage message{msg, wParam, lParam, 0};
+  try {
+    if (DispatchMenuOwnerMessage(message)) return message.Result;
+  } catch (...) {
+    Application.HandleException();
+    return 0;
+  }
+  return DefWindowProcA(window, msg, wParam, lParam);
 }
 
 bool DispatchMenuOwnerMessage(TMessage& message) {
@@ -134,14 +194,21 @@ TMenuItem* TPopupMenu::Track(int x, int y, HWND owner) {
     AppendMenuA(menu.Get(), flags, item->Command(), item->Caption().c_str());
     if (item->Default()) SetMenuDefaultItem(menu.Get(), item->Command(), FALSE);
   }
+  if (FOwnerDraw) MakeMenuOwnerDrawn(menu.Get());
   // The owner hears of the menu (WM_INITMENUPOPUP and the others) but gets no
   // WM_COMMAND: the chosen command comes back here.
   TPopupMenu* outer = FTracking;
+  HMENU outerHandle = FHandle;
   FTracking = this;
+  FHandle = menu.Get();
   const UINT chosen = static_cast<UINT>(
       TrackPopupMenu(menu.Get(), TPM_LEFTALIGN | TPM_RIGHTBUTTON | TPM_RETURNCMD, x, y, 0, owner, nullptr));
+  if (!*alive) {  // freed while it was open
+    if (FTracking == this) FTracking = outer;
+    return nullptr;
+  }
   FTracking = outer;
-  if (!*alive) return nullptr;  // freed while it was open
+  FHandle = outerHandle;
   for (TMenuItem* item : FItems)
     if (chosen && item->Command() == chosen) return item;
   return nullptr;
@@ -182,7 +249,10 @@ void appendItems(HMENU menu, const std::vector<TMenuItem*>& items) {
 
 }  // namespace
 
-void TMenuItem::Add(TMenuItem* item) { addOnce(FItems, item, this); }
+void TMenuItem::Add(TMenuItem* item) {
+  addOnce(FItems, item, this);
+  item->SetParentMenu(this);
+}
 
 bool TMenuItem::AcceptChild(TComponent* child) {
   auto* item = dynamic_cast<TMenuItem*>(child);
@@ -199,12 +269,17 @@ TMenuItem* TMenuItem::FindCommand(UINT command) {
 
 void TMenuItem::Notification(TComponent* component, TOperation operation) {
   TComponent::Notification(component, operation);
-  if (operation == TOperation::opRemove) FItems.erase(std::remove(FItems.begin(), FItems.end(), component), FItems.end());
+  if (operation != TOperation::opRemove) return;
+  FItems.erase(std::remove(FItems.begin(), FItems.end(), component), FItems.end());
+  if (component == FParent) FParent = nullptr;
 }
 
 const TClassInfo& TMainMenu::StaticClassInfo() {
-  static const TClassInfo info{"TMainMenu", &TComponent::StaticClassInfo(), {},
-                               [](TComponent* owner) -> TComponent* { return new TMainMenu(owner); }};
+  static const TClassInfo info{
+      "TMainMenu",
+      &TComponent::StaticClassInfo(),
+      {props::Object<TMainMenu, TImageList>("Images", &TMainMenu::Images, &TMainMenu::SetImages)},
+      [](TComponent* owner) -> TComponent* { return new TMainMenu(owner); }};
   return info;
 }
 
@@ -219,9 +294,16 @@ TMainMenu::~TMainMenu() {
 
 bool TMainMenu::AcceptChild(TComponent* child) {
   auto* item = dynamic_cast<TMenuItem*>(child);
-  if (item) addOnce(FItems, item, this);
+  if (item) {
+    addOnce(FItems, item, this);
+    item->SetParentMenu(this);
+  }
   return item != nullptr;
 }
+
+void TMainMenu::SetImages(TImageList* images) { setImageList(FImages, images, this); }
+
+TMenuItem* TMainMenu::FindCommand(UINT command) const { return findCommandIn(FItems, command); }
 
 void TMainMenu::AttachTo(HWND window) {
   if (FMenu) {
@@ -235,17 +317,16 @@ void TMainMenu::AttachTo(HWND window) {
 }
 
 bool TMainMenu::DispatchCommand(UINT command) {
-  for (TMenuItem* item : FItems)
-    if (TMenuItem* found = item->FindCommand(command)) {
-      found->Click();
-      return true;
-    }
-  return false;
+  TMenuItem* found = FindCommand(command);
+  if (found) found->Click();
+  return found != nullptr;
 }
 
 void TMainMenu::Notification(TComponent* component, TOperation operation) {
   TComponent::Notification(component, operation);
-  if (operation == TOperation::opRemove) FItems.erase(std::remove(FItems.begin(), FItems.end(), component), FItems.end());
+  if (operation != TOperation::opRemove) return;
+  FItems.erase(std::remove(FItems.begin(), FItems.end(), component), FItems.end());
+  if (component == FImages) FImages = nullptr;
 }
 
 }  // namespace velmora

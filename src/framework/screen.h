@@ -1,8 +1,12 @@
 // The screen: the forms of the program that exist right now, in the order they were
-// created. The skin manager walks them to skin every shown form at once.
+// created (the skin manager walks them to skin every shown form at once), and the
+// system's menu font.
 #pragma once
 
+#include <memory>
 #include <vector>
+
+#include "framework/font.h"
 
 namespace velmora {
 
@@ -17,8 +21,12 @@ class TScreen {
   void AddForm(TForm* form);
   void RemoveForm(TForm* form);
 
+  // The font the system draws menus in, read from the system on first use.
+  TFont& MenuFont();
+
  private:
   std::vector<TForm*> FForms;
+  std::unique_ptr<TFont> FMenuFont;
 };
 
 // The one screen object of the process.

@@ -9,6 +9,7 @@
 #include "framework/application.h"
 #include "framework/exception.h"
 #include "framework/framework_messages.h"
+#include "framework/menus.h"
 
 namespace velmora {
 
@@ -458,11 +459,14 @@ void TWinControl::WndProc(TMessage& message) {
     case WM_DRAWITEM: {
       auto* item = reinterpret_cast<DRAWITEMSTRUCT*>(message.LParam);
       if (item->CtlType != ODT_MENU) return reflect(message, item->hwndItem);
+      // A menu this window owns measures and draws its own items.
+      if (DispatchMenuOwnerMessage(message)) return;
       break;
     }
     case WM_MEASUREITEM: {
       auto* item = reinterpret_cast<MEASUREITEMSTRUCT*>(message.LParam);
       if (item->CtlType != ODT_MENU) return reflect(message, GetDlgItem(FHandle, static_cast<int>(item->CtlID)));
+      if (DispatchMenuOwnerMessage(message)) return;
       break;
     }
     case CN_CTLCOLOREDIT:

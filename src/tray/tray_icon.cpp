@@ -131,7 +131,8 @@ LRESULT CALLBACK TTrayIconHandler::WindowProc(HWND window, UINT msg, WPARAM wPar
     case WM_ENDSESSION:
       return 1;
     default:
-      return DefWindowProcA(window, msg, wParam, lParam);
+      // A menu this window owns hears of its items' measuring and drawing.
+      return MenuOwnerWindowProc(window, msg, wParam, lParam);
   }
 }
 

@@ -153,3 +153,17 @@ type_time_ahead() {
   keys Home
   type_text "$(date -d "+$1 seconds" +%H%M%S)"
 }
+
+# ---- Skinned menus: screenshots, pixels, the open pop-up menu ----
+
+shot() { import -window root "$INSTANCE/shot.png" 2>/dev/null; }
+pixel() { convert "$INSTANCE/shot.png" -format "%[hex:p{$1,$2}]" info: 2>/dev/null | cut -c1-6; }
+skin_pixel() { convert "$VELMORA_ROOT/skins/default/$1" -format "%[hex:p{$2,$3}]" info: 2>/dev/null | cut -c1-6; }
+# The rectangle (X Y W H) of the open pop-up menu window.
+menu_rect() { probe windows | awk '$1 == "#32768" { print $4, $5, $6, $7; exit }'; }
+wait_menu() {
+  wait_for 10 bash -c "wine '$PROBE' windows 2>/dev/null | grep -q '^#32768'" || true
+  sleep 1
+}
+# A fresh good backup in the history: no staleness balloon over a menu.
+no_stale_balloon() { add_history "$(stamp_hours_ago 1)	scheduled	ok	0	60	1000	C:\\bak\\scott.log"; }

@@ -285,6 +285,8 @@ void TWinSkinForm::trackSystemMenu(POINT screenPoint) {
     if (item.Checked) flags |= MF_CHECKED;
     AppendMenuA(menu.Handle, flags, item.Command, item.Text.c_str());
   }
+  // Owner-drawn in the skin, their texts kept.
+  if (FMenuPainter && FSkinData && InSet(FSkinData->SkinControls(), xcSystemMenu)) MakeMenuOwnerDrawn(menu.Handle);
   SetForegroundWindow(FHandle);
   FSysMenuPopup = menu.Handle;
   const UINT command = static_cast<UINT>(TrackPopupMenu(menu.Handle, TPM_RETURNCMD | TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON,

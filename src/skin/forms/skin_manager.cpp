@@ -8,6 +8,7 @@
 #include "framework/screen.h"
 #include "skin/data/skin_data.h"
 #include "skin/data/skin_platform.h"
+#include "skin/forms/pop_menu_skin.h"
 #include "skin/forms/skin_messages.h"
 #include "skin/forms/win_skin_form.h"
 
@@ -391,6 +392,8 @@ bool TSkinManage::AddPopup(HWND window) {
   auto popup = std::make_unique<TPopupMenuSkin>();
   popup->Window = window;
   popup->FromBar = FMenuFromBar;
+  popup->Skin = std::make_unique<TWinSkinPopMenu>(this, popup.get());
+  popup->Skin->Subclass(window, data, nullptr);
   FPopups.push_back(std::move(popup));
   return true;
 }
@@ -423,10 +426,25 @@ void TSkinManage::MarkPopupsFromBar() {
 }
 
 const TBitmap* TSkinManage::FindPopupBitmap(HMENU menu) const {
+  const TPopupMenuSkin* popup = FindPopup(menu);
+  return popup ? popup->Background : nullptr;
+}
+
+const TPopupMenuSkin* TSkinManage::FindPopup(HMENU menu) const {
+  if (!menu) return nullptr;
   for (const auto& popup : FPopups)
-    if (popup->Menu == menu) return popup->Background;
+    if (popup->Menu == menu) return popup.get();
   return nullptr;
 }
+
+HMENU TSkinManage::NewestPopupMenu() const {
+  if (FPopups.empty()) return nullptr;
+  const auto& newest = FPopups.back();
+  return newest->Skin ? newest->Skin->Menu() : newest->Menu;
+}
+
+TPopupMenuSkin::TPopupMenuSkin() = default;
+TPopupMenuSkin::~TPopupMenuSkin() = default;
 
 void TSkinManage::SetMDIMaximized(bool value) {
   if (value == FMDIMaximized) return;

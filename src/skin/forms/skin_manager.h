@@ -22,6 +22,7 @@ class TForm;
 class TSkinData;
 class TWinControl;
 class TWinSkinForm;
+class TWinSkinPopMenu;
 
 // Deferred actions beyond apply, remove and refresh.
 inline constexpr int skaFreeDestroyed = 6;
@@ -42,6 +43,13 @@ struct TPopupMenuSkin {
   HMENU Menu = nullptr;
   bool FromBar = false;
   const TBitmap* Background = nullptr;
+  // Where the menu's client area starts in the background (the window's top-left is
+  // 0, 0): item rectangles are client coordinates.
+  POINT ClientOrigin{0, 0};
+  // The window's skin, from creation to destruction.
+  std::unique_ptr<TWinSkinPopMenu> Skin;
+  TPopupMenuSkin();
+  ~TPopupMenuSkin();
 };
 
 class TSkinManage : public ISkinManager {
@@ -83,6 +91,10 @@ class TSkinManage : public ISkinManager {
   void SetPopupMenu(HMENU menu);
   void MarkPopupsFromBar();
   const TBitmap* FindPopupBitmap(HMENU menu) const;
+  // The skin of the pop-up window showing `menu`, or null.
+  const TPopupMenuSkin* FindPopup(HMENU menu) const;
+  // The menu of the newest pop-up window, known or asked of the window; null if none.
+  HMENU NewestPopupMenu() const;
 
   void SetMDIMaximized(bool value);
   // Re-skins one window from scratch on the next tick (action 7).

@@ -45,6 +45,7 @@ TWinSkinForm::~TWinSkinForm() {
 
 void TWinSkinForm::Notification(TComponent* component, TOperation operation) {
   TComponent::Notification(component, operation);
+  if (operation == TOperation::opRemove) forgetMenu(component);
   if (operation == TOperation::opRemove && component == FForm) {
     // The form goes before its window: its message entry goes with it.
     FFormLayer.Detach(false);
@@ -238,6 +239,9 @@ bool TWinSkinForm::stageA(UINT msg, WPARAM wParam, LPARAM lParam, const TSubclas
     case 0xAE:  // the themed caption drawing of newer systems
       result = 0;
       return true;
+    case WM_MEASUREITEM:
+    case WM_DRAWITEM:
+      return foreignMenuItem(msg, lParam, result);
     case WM_INITMENUPOPUP:
       FManager->SetMenuKind(reinterpret_cast<HMENU>(wParam) == FSystemMenu ||
                                     (FSysMenuPopup && reinterpret_cast<HMENU>(wParam) == FSysMenuPopup)
@@ -302,6 +306,7 @@ void TWinSkinForm::skinInit() {
   FSysFrameW = (window.right - window.left) - client.right;
   FSysFrameH = (window.bottom - window.top) - client.bottom;
   skinControls();
+  skinMenus();
   if (FSkinState == fssCreated && FSkinFrame) {
     refreshSizeState();
     if (FFormKind == fkMDIChild) {
@@ -567,6 +572,7 @@ void TWinSkinForm::Unskin(bool detaching) {
   // newer entry's chain as a pass-through.
   FFormLayer.Detach(FForm != nullptr);
   freePainters();
+  unskinMenus();
   FSubclass.Detach();
   FClientProc.Detach();
   if (FForm && !detaching) FForm->SetColor(FSavedColor);
@@ -612,6 +618,7 @@ void TWinSkinForm::freePainters() {
 
 void TWinSkinForm::SkinChanged() {
   for (TSkinControl* painter : std::vector<TSkinControl*>(FPainters.Painters())) painter->SkinChanged();
+  if (FMenuPainter) FMenuPainter->SkinChanged();
   if (FForm) FForm->SetColor(ColorToRGB(FSkinData->Colors.Colors[scButtonFace]));
   const int previous = FSkinState;
   FSkinState = fssReapplying;

@@ -18,7 +18,9 @@
 #include "framework/gdi_object.h"
 #include "framework/window_subclass.h"
 #include "skin/forms/control_dispatch.h"
+#include "framework/menus.h"
 #include "skin/forms/frame_rules.h"
+#include "skin/forms/menu_item_painter.h"
 #include "skin/forms/nc_objects.h"
 
 namespace velmora {
@@ -116,6 +118,12 @@ class TWinSkinForm : public TComponent {
   // The painters of the window's controls.
   const TSkinPainterList& Painters() const { return FPainters; }
 
+  // Menu items in the skin (form_menus.cpp): a framework item's skinned measure (the
+  // framework's own first) and drawing; null painter before the window is skinned.
+  void MeasureItem(TMenuItem& item, HDC dc, int& width, int& height);
+  void DrawItem(TMenuItem& item, HDC dc, const RECT& rect, bool selected);
+  TSkinMenuItemPainter* MenuPainter() const { return FMenuPainter.get(); }
+
   // The hover timer's id on the window.
   static constexpr UINT_PTR HoverTimerId = 0x5346;
 
@@ -156,6 +164,13 @@ class TWinSkinForm : public TComponent {
   void maximizeOrRestore();
   void minimizeOrRestore();
   void trackSystemMenu(POINT screenPoint);
+  // The form's pop-up menu components become owner-drawn in the skin; given back.
+  void skinMenus();
+  void unskinMenus();
+  // WM_MEASUREITEM / WM_DRAWITEM of a menu item that no framework menu answers.
+  bool foreignMenuItem(UINT msg, LPARAM lParam, LRESULT& result);
+  // A freed menu or item leaves the lists above.
+  void forgetMenu(TComponent* component);
   void subclassMDIClient();
   LRESULT clientProc(UINT msg, WPARAM wParam, LPARAM lParam, const TSubclassNext& next);
 
@@ -213,6 +228,11 @@ class TWinSkinForm : public TComponent {
   int FNesting = 0;
   TSkinPainterList FPainters;
   std::unique_ptr<TControlDispatch> FDispatch;
+  std::unique_ptr<TSkinMenuItemPainter> FMenuPainter;
+  // The pop-up menu components made owner-drawn (with their previous setting) and the
+  // items given our handlers.
+  std::vector<std::pair<TPopupMenu*, bool>> FSkinnedMenus;
+  std::vector<TMenuItem*> FSkinnedItems;
 };
 
 }  // namespace velmora

@@ -115,19 +115,61 @@ frame=1
 ButtonImage=icon.bmp
 )";
 
-}  // namespace
 
-std::string SkinnedFormText(const std::string& extra, const std::string& skinExtra) {
-  static const std::string stream = SkinStreamProperty(
-      PackSkin(SkinIni, {{"left.bmp", sideBorder(true)},
-                         {"right.bmp", sideBorder(false)},
-                         {"top.bmp", topBorder()},
-                         {"bottom.bmp", MakeBmp(40, 8, [](int, int y) { return y < 4 ? rgb(BottomActive) : 0x004040u; })},
-                         {"button.bmp", buttonStrip(16)},
-                         {"icon.bmp", MakeBmp(16, 16, 0x101010)}}));
+// The menu pieces: colours, items of five plain frames, a background with a 3-pixel edge.
+const char MenuColours[] = "MenuText=0 0 200\nHilightText=255 255 0\nMenu=250 240 230\n";
+const char MenuSections[] = R"([MenuItem]
+Image=menuitem.bmp
+LeftWidth=2
+RightWidth=2
+TopHeight=2
+BottomHeight=2
+Trans=1
+[MenuBackground]
+Image=menubg.bmp
+LeftWidth=3
+RightWidth=3
+TopHeight=3
+BottomHeight=3
+)";
+
+std::vector<TTestEntry> frameBitmaps() {
+  return {{"left.bmp", sideBorder(true)},
+          {"right.bmp", sideBorder(false)},
+          {"top.bmp", topBorder()},
+          {"bottom.bmp", MakeBmp(40, 8, [](int, int y) { return y < 4 ? rgb(BottomActive) : 0x004040u; })},
+          {"button.bmp", buttonStrip(16)},
+          {"icon.bmp", MakeBmp(16, 16, 0x101010)}};
+}
+
+std::string formText(const std::string& stream, const std::string& extra, const std::string& skinExtra) {
   return "object F: TSkinnedTestForm\n  Left = 100\n  Top = 100\n  Width = 320\n  Height = 200\n  Caption = 'Skinned'\n" +
          extra + "  object skin: TSkinData\n    Active = True\n" + skinExtra + "    " + stream + "\n  end\nend\n";
 }
+
+}  // namespace
+
+std::string SkinnedFormText(const std::string& extra, const std::string& skinExtra) {
+  static const std::string stream = SkinStreamProperty(PackSkin(SkinIni, frameBitmaps()));
+  return formText(stream, extra, skinExtra);
+}
+
+std::string MenuSkinnedFormText(const std::string& extra) {
+  static const std::string stream = [] {
+    std::vector<TTestEntry> bitmaps = frameBitmaps();
+    bitmaps.push_back({"menuitem.bmp", MakeBmp(50, 20, [](int x, int) { return rgb(MenuItemFrames[x / 10]); })});
+    bitmaps.push_back({"menubg.bmp", MakeBmp(24, 24, [](int x, int y) {
+                         const bool edge = x < 3 || y < 3 || x >= 21 || y >= 21;
+                         return rgb(edge ? MenuEdge : MenuFill);
+                       })});
+    std::string ini = SkinIni;
+    ini.insert(ini.find("[Colours]\n") + 10, MenuColours);
+    ini += MenuSections;
+    return SkinStreamProperty(PackSkin(ini, bitmaps));
+  }();
+  return formText(stream, extra, {});
+}
+
 
 void FormSkinTest::SetUp() {
   RegisterComponentClass(TSkinData::StaticClassInfo());
@@ -146,9 +188,11 @@ void FormSkinTest::Pump(int milliseconds) {
   WaitUntil([&] { return std::chrono::steady_clock::now() > end; });
 }
 
-TSkinnedTestForm& FormSkinTest::ShowSkinned(const std::string& extra) {
+TSkinnedTestForm& FormSkinTest::ShowSkinned(const std::string& extra) { return ShowSkinnedText(SkinnedFormText(extra)); }
+
+TSkinnedTestForm& FormSkinTest::ShowSkinnedText(const std::string& text) {
   Form = std::make_unique<TSkinnedTestForm>();
-  Form->LoadFromDefinition(SkinnedFormText(extra));
+  Form->LoadFromDefinition(text);
   Form->Show();
   EXPECT_TRUE(WaitSkinned(Form->Handle()));
   return *Form;

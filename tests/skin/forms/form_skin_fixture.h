@@ -38,6 +38,15 @@ class TSkinnedTestForm : public TForm {
 // The stored form of a skinned test window (`extra` adds form properties).
 std::string SkinnedFormText(const std::string& extra = {}, const std::string& skinExtra = {});
 
+// The menu pieces of the menu test skin: MenuItem frames (normal, separator, disabled,
+// selected, selected disabled) and the MenuBackground's edge and fill.
+inline constexpr COLORREF MenuItemFrames[5] = {RGB(224, 232, 240), RGB(0, 160, 0), RGB(192, 192, 192),
+                                               RGB(48, 80, 160), RGB(128, 128, 128)};
+inline constexpr COLORREF MenuEdge = RGB(120, 0, 60), MenuFill = RGB(240, 250, 200);
+inline constexpr COLORREF MenuTextColour = RGB(0, 0, 200);
+// The same form with a skin that also has menu pieces.
+std::string MenuSkinnedFormText(const std::string& extra = {});
+
 class FormSkinTest : public testing::Test {
  protected:
   void SetUp() override;
@@ -45,6 +54,8 @@ class FormSkinTest : public testing::Test {
 
   // Makes, shows and waits until the form is skinned.
   TSkinnedTestForm& ShowSkinned(const std::string& extra = {});
+  // Makes, shows and waits until skinned a form of the given stored text.
+  TSkinnedTestForm& ShowSkinnedText(const std::string& text);
   TSkinManage& Manager() const;
   TWinSkinForm* SkinOf(HWND window) const;
   bool WaitSkinned(HWND window) const;

@@ -1,0 +1,122 @@
+// The form skin's menus: the form's pop-up menu components measured and drawn in the
+// skin through their items' events, and foreign owner-drawn items (the skinned system
+// menu, menus of windows without framework menus) through the window's WM_MEASUREITEM
+// and WM_DRAWITEM.
+#include <algorithm>
+
+#include "framework/form.h"
+#include "framework/gdi_object.h"
+#include "framework/screen.h"
+#include "skin/data/skin_data.h"
+#include "skin/forms/skin_manager.h"
+#include "skin/forms/win_skin_form.h"
+
+namespace velmora {
+
+namespace {
+
+// Commands of this range that no framework menu knows belong to the window itself.
+constexpr UINT FirstForeignCommand = 4096;
+
+void collectItems(const std::vector<TMenuItem*>& items, std::vector<TMenuItem*>& out) {
+  for (TMenuItem* item : items) {
+    out.push_back(item);
+    collectItems(item->Items(), out);
+  }
+}
+
+bool isFrameworkCommand(UINT command) {
+  TPopupMenu* tracking = TPopupMenu::Tracking();
+  return tracking && tracking->FindCommand(command);
+}
+
+}  // namespace
+
+void TWinSkinForm::skinMenus() {
+  if (!FSkinData) return;
+  if (!FMenuPainter) FMenuPainter = std::make_unique<TSkinMenuItemPainter>(FSkinData, FManager);
+  if (!FForm || !InSet(FSkinData->SkinControls(), xcPopupMenu)) return;
+  for (TComponent* component : std::vector<TComponent*>(FForm->Components())) {
+    auto* menu = dynamic_cast<TPopupMenu*>(component);
+    if (!menu || menu->Tag() == FSkinData->DisableTag()) continue;
+    if (std::any_of(FSkinnedMenus.begin(), FSkinnedMenus.end(), [menu](const auto& m) { return m.first == menu; }))
+      continue;
+    FSkinnedMenus.emplace_back(menu, menu->OwnerDraw());
+    menu->FreeNotification(this);
+    menu->SetOwnerDraw(true);
+    std::vector<TMenuItem*> items;
+    collectItems(menu->Items(), items);
+    for (TMenuItem* item : items) {
+      // An item that draws itself keeps its own drawing.
+      if (item->OnDrawItem) continue;
+      item->OnMeasureItem = [this, item](TObjectSender, HDC dc, int& width, int& height) {
+        MeasureItem(*item, dc, width, height);
+      };
+      item->OnDrawItem = [this, item](TObjectSender, HDC dc, const RECT& rect, bool selected) {
+        DrawItem(*item, dc, rect, selected);
+      };
+      item->FreeNotification(this);
+      FSkinnedItems.push_back(item);
+    }
+  }
+}
+
+void TWinSkinForm::unskinMenus() {
+  for (TMenuItem* item : FSkinnedItems) {
+    item->OnMeasureItem = nullptr;
+    item->OnDrawItem = nullptr;
+    item->RemoveFreeNotification(this);
+  }
+  FSkinnedItems.clear();
+  for (const auto& [menu, ownerDraw] : FSkinnedMenus) {
+    menu->SetOwnerDraw(ownerDraw);
+    menu->RemoveFreeNotification(this);
+  }
+  FSkinnedMenus.clear();
+  FMenuPainter.reset();
+}
+
+void TWinSkinForm::forgetMenu(TComponent* component) {
+  std::erase(FSkinnedItems, component);
+  std::erase_if(FSkinnedMenus, [component](const auto& m) { return m.first == component; });
+}
+
+void TWinSkinForm::MeasureItem(TMenuItem& item, HDC dc, int& width, int& height) {
+  (void)dc;
+  if (!FMenuPainter) return;
+  const bool popupComponent = dynamic_cast<TPopupMenu*>(item.ParentMenu()) != nullptr || !item.ParentMenu();
+  FMenuPainter->MeasureItem(popupComponent ? TSkinMenuItemKind::PopupComponentItem : TSkinMenuItemKind::MenuItem,
+                            item.Images() != nullptr, width, height);
+}
+
+void TWinSkinForm::DrawItem(TMenuItem& item, HDC dc, const RECT& rect, bool selected) {
+  if (!FMenuPainter) {
+    item.DefaultDraw(dc, rect, selected);
+    return;
+  }
+  TPopupMenu* tracking = TPopupMenu::Tracking();
+  TMenuItemView view = ViewOfItem(item);
+  view.RightToLeft = FRightToLeft;
+  FMenuPainter->DrawItem(view, dc, rect, selected, tracking ? tracking->Handle() : FManager->NewestPopupMenu());
+}
+
+bool TWinSkinForm::foreignMenuItem(UINT msg, LPARAM lParam, LRESULT& result) {
+  if (!FMenuPainter || !lParam) return false;
+  if (msg == WM_MEASUREITEM) {
+    auto& measure = *reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
+    if (measure.CtlType != ODT_MENU || isFrameworkCommand(measure.itemID)) return false;
+    if (measure.itemID != 0 && measure.itemID < FirstForeignCommand) return false;
+    const HMENU menu = FSysMenuPopup ? FSysMenuPopup : FManager->NewestPopupMenu();
+    if (!FMenuPainter->MeasureForeign(measure, menu)) return false;
+    result = TRUE;
+    return true;
+  }
+  const auto& draw = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+  if (draw.CtlType != ODT_MENU || isFrameworkCommand(draw.itemID)) return false;
+  if (draw.itemID != 0 && draw.itemID < FirstForeignCommand) return false;
+  if (!FMenuPainter->DrawForeign(draw)) return false;
+  result = TRUE;
+  return true;
+}
+
+}  // namespace velmora
