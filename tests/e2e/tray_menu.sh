@@ -81,8 +81,9 @@ click_at $((mx + mw / 2)) $((my + mh - 10))
 wait_for 15 bash -c "! kill -0 $PROGRAM_PID 2>/dev/null" || true
 check "退出 ends the program" "ended" "$(kill -0 $PROGRAM_PID 2>/dev/null && echo running || echo ended)"
 
-# "立即备份", the second item, starts the stand-in export (in a program started again: the
-# menu is not asked for again while that export runs).
+# "立即备份", the second item, starts the stand-in export, in a program started again: the
+# balloon that tells the export's end lies over the menu for a while, so no menu is
+# opened after it.
 start_program
 probe find "$TITLE" 30 >/dev/null
 sleep 1
