@@ -24,17 +24,11 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-std::string scratchPath() {
-  char folder[MAX_PATH] = {};
-  GetTempPathA(MAX_PATH, folder);
-  return std::string(folder) + "velmora-bench.exe";
-}
-
 struct Figures {
   double RepaintMicros = 0, ResizeMicros = 0;
 };
 
-std::unique_ptr<TForm> makeMainWindow() { return std::make_unique<TForm1>(scratchPath()); }
+std::unique_ptr<TForm> makeMainWindow() { return std::make_unique<TForm1>(bench::ScratchProgramPath()); }
 std::unique_ptr<TForm> makeGallery() { return std::make_unique<TGalleryForm>(); }
 
 Figures measure(std::unique_ptr<TForm> (*make)(), bool skinned, int repaints, int resizes) {

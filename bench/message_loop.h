@@ -1,9 +1,11 @@
-// The benchmarks' own message pumping: what is queued now, or everything for a while.
+// What the Windows benchmarks share: their own message pumping (what is queued now, or
+// everything for a while), and the program path a benchmark's main window reads beside.
 #pragma once
 
 #include <windows.h>
 
 #include <chrono>
+#include <string>
 
 namespace velmora::bench {
 
@@ -22,6 +24,14 @@ inline void Settle(int milliseconds) {
     Pump();
     Sleep(5);
   }
+}
+
+// A program path in the temporary folder: the main window's settings file is read
+// beside it, so a benchmark never touches a real one.
+inline std::string ScratchProgramPath() {
+  char folder[MAX_PATH] = {};
+  GetTempPathA(MAX_PATH, folder);
+  return std::string(folder) + "velmora-bench.exe";
 }
 
 }  // namespace velmora::bench

@@ -25,15 +25,9 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-std::string scratchPath() {
-  char folder[MAX_PATH] = {};
-  GetTempPathA(MAX_PATH, folder);
-  return std::string(folder) + "velmora-bench.exe";
-}
-
 // Microseconds per opening of the main window's tray menu.
 double measure(int openings, bool skinned) {
-  auto form = std::make_unique<TForm1>(scratchPath());
+  auto form = std::make_unique<TForm1>(bench::ScratchProgramPath());
   form->Show();
   bench::Settle(600);
   auto* menu = dynamic_cast<TPopupMenu*>(form->FindComponent("pm1"));

@@ -14,6 +14,7 @@
 #include "framework/gdi_object.h"
 #include "skin/forms/skin_messages.h"
 #include "skin/skin_test_package.h"
+#include "support/test_support.h"
 
 namespace velmora {
 namespace {
@@ -146,14 +147,6 @@ class TTabCloseForm : public TForm {
   }
 };
 
-void pumpMessages() {
-  MSG msg;
-  while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-    TranslateMessage(&msg);
-    DispatchMessageA(&msg);
-  }
-}
-
 TEST(TabPainterTest, CloseBoxClosesItsPageUnlessTheFormKeepsIt) {
   TSkinPainterList list;
   auto skin = tabSkin();
@@ -188,7 +181,7 @@ TEST(TabPainterTest, CloseBoxClosesItsPageUnlessTheFormKeepsIt) {
   const POINT press = middle(box);
   SendMessageA(h, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(press.x, press.y));
   SendMessageA(h, WM_LBUTTONUP, 0, MAKELPARAM(press.x, press.y));
-  pumpMessages();
+  test::WaitUntil([] { return false; }, std::chrono::milliseconds(100));  // a posted close would run
   EXPECT_EQ(form.Asked, 1);
   EXPECT_EQ(form.AskedWindow, reinterpret_cast<WPARAM>(h));
   EXPECT_EQ(form.AskedIndex, 0);
@@ -199,7 +192,7 @@ TEST(TabPainterTest, CloseBoxClosesItsPageUnlessTheFormKeepsIt) {
   form.Answer = 0;
   SendMessageA(h, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(press.x, press.y));
   SendMessageA(h, WM_LBUTTONUP, 0, MAKELPARAM(press.x, press.y));
-  pumpMessages();
+  test::WaitUntil([&] { return pages->Pages().size() == 2; });
   ASSERT_EQ(pages->Pages().size(), 2u);
   EXPECT_EQ(SendMessageA(h, TCM_GETITEMCOUNT, 0, 0), 2);
   EXPECT_EQ(pages->Pages()[0]->Caption(), "Two");

@@ -94,9 +94,7 @@ void TSkinHeader::DrawSkin(HDC dc, const RECT& rect) {
       DrawSkinBitmap(composing, {right, 0, width, height}, bar.Map, MarginsOf(bar), 1, frames, bar.Trans != 0,
                      bar.Tile != 0, false);
   }
-  MemoryDC source;
-  SelectScope select(source, face.Handle());
-  BitBlt(dc, rect.left, rect.top, width, height, source, 0, 0, SRCCOPY);
+  CopyBitmap(dc, rect.left, rect.top, face);
 }
 
 void TSkinHeader::drawItem(HDC dc, int index, const RECT& item) const {

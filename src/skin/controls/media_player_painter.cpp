@@ -165,9 +165,7 @@ void TWMediaPlayer::paint(HDC dc) const {
       TransparentCopy(composing, {left, top, left + glyph.Width(), top + glyph.Height()}, glyph, SkinTransparentColor);
     }
   }
-  MemoryDC source;
-  SelectScope select(source, face.Handle());
-  BitBlt(dc, 0, 0, client.right, client.bottom, source, 0, 0, SRCCOPY);
+  CopyBitmap(dc, 0, 0, face);
 }
 
 TSkinMP::~TSkinMP() = default;

@@ -65,9 +65,7 @@ void TSkinProgress::DrawSkin(HDC dc, const RECT& rect) {
       drawTrackAndBar(composing, width, height, fill);
   }
   if (vertical) RotateLeft(face);
-  MemoryDC source;
-  SelectScope select(source, face.Handle());
-  BitBlt(dc, rect.left, rect.top, face.Width(), face.Height(), source, 0, 0, SRCCOPY);
+  CopyBitmap(dc, rect.left, rect.top, face);
 }
 
 void TSkinProgress::drawTrackAndBar(HDC face, int width, int height, int fill) const {

@@ -79,9 +79,7 @@ void DrawSkinnedScrollBar(HDC dc, const RECT& rect, const TSkinData& data, const
     SetStretchBltMode(composing, COLORONCOLOR);
     compose(composing, width, height, data, look);
   }
-  MemoryDC source;
-  SelectScope select(source, buffer.Handle());
-  BitBlt(dc, rect.left, rect.top, width, height, source, 0, 0, SRCCOPY);
+  CopyBitmap(dc, rect.left, rect.top, buffer);
 }
 
 }  // namespace velmora

@@ -81,9 +81,7 @@ void TSkinStatusBar::DrawSkin(HDC dc, const RECT& rect) {
     }
     if (WindowLong(GWL_STYLE) & SBARS_SIZEGRIP) drawSizeGrip(composing, {0, 0, width, height});
   }
-  MemoryDC source;
-  SelectScope select(source, face.Handle());
-  BitBlt(dc, rect.left, rect.top, width, height, source, 0, 0, SRCCOPY);
+  CopyBitmap(dc, rect.left, rect.top, face);
 }
 
 void TSkinStatusBar::drawPanel(HDC dc, const RECT& rect, int frame, const std::wstring& text, bool ownerDrawn) const {

@@ -303,9 +303,7 @@ void TSkinTab::DrawSkin(HDC dc, const RECT& rect) {
       if (i != selected) drawTab(composing, i, selected);
     if (selected >= 0 && selected < count) drawTab(composing, selected, selected);
   }
-  MemoryDC source;
-  SelectScope select(source, face.Handle());
-  BitBlt(dc, rect.left, rect.top, width, height, source, 0, 0, SRCCOPY);
+  CopyBitmap(dc, rect.left, rect.top, face);
 }
 
 void TSkinTab::drawPage(HDC dc, const RECT& page) {
@@ -314,9 +312,7 @@ void TSkinTab::drawPage(HDC dc, const RECT& page) {
   if (!FPageBitmap.Empty()) {
     if (FSizedPage.Width() != width || FSizedPage.Height() != height)
       FSizedPage = SkinBitmapSizing({0, 0, width, height}, FPageBitmap, FPageMargins, 1, 1, false, false);
-    MemoryDC source;
-    SelectScope select(source, FSizedPage.Handle());
-    BitBlt(dc, page.left, page.top, width, height, source, 0, 0, SRCCOPY);
+    CopyBitmap(dc, page.left, page.top, FSizedPage);
     return;
   }
   FillSkinColor(dc, page);
@@ -347,9 +343,7 @@ void TSkinTab::drawTab(HDC dc, int index, int selected) {
     if (tabs.Trans != 0) {
       TransparentCopy(dc, area, sized, SkinTransparentColor);
     } else {
-      MemoryDC source;
-      SelectScope select(source, sized.Handle());
-      BitBlt(dc, area.left, area.top, sized.Width(), sized.Height(), source, 0, 0, SRCCOPY);
+      CopyBitmap(dc, area.left, area.top, sized);
     }
   }
   const COLORREF color = ColorToRGB(index == selected ? tabs.MouseOverColour2 : tabs.NormalColour2);
@@ -386,9 +380,7 @@ void TSkinTab::drawCaption(HDC dc, const RECT& area, const TTabItem& item, COLOR
     DrawIconCaption(upright, {0, 0, strip.Width(), strip.Height()}, item, 1, color);
   }
   turnToSide(strip, FTabPosition);
-  MemoryDC source;
-  SelectScope select(source, strip.Handle());
-  BitBlt(dc, area.left, area.top, width, height, source, 0, 0, SRCCOPY);
+  CopyBitmap(dc, area.left, area.top, strip);
 }
 
 void TSkinTab::drawCloseBox(HDC dc, const RECT& box, COLORREF color) const {
@@ -424,9 +416,7 @@ void TSkinTabBtn::DrawSkin(HDC dc, const RECT& rect) {
                       ColorToRGB(i == selected ? tabs->MouseOverColour2 : tabs->NormalColour2));
     }
   }
-  MemoryDC source;
-  SelectScope select(source, face.Handle());
-  BitBlt(dc, rect.left, rect.top, width, height, source, 0, 0, SRCCOPY);
+  CopyBitmap(dc, rect.left, rect.top, face);
 }
 
 // ---- old-style tab sets ---------------------------------------------------------------
@@ -486,9 +476,7 @@ void TSkinTab31::DrawSkin(HDC dc, const RECT& rect) {
       left = tab.right;
     }
   }
-  MemoryDC source;
-  SelectScope select(source, face.Handle());
-  BitBlt(dc, rect.left, rect.top, width, height, source, 0, 0, SRCCOPY);
+  CopyBitmap(dc, rect.left, rect.top, face);
 }
 
 // ---- pages --------------------------------------------------------------------------

@@ -133,9 +133,7 @@ void TSkinUpDown::DrawSkin(HDC dc, const RECT& rect) {
                        HalfFrame(half, under, PressedState, enabled), 8, element->Trans != 0, false, false);
     }
   }
-  MemoryDC source;
-  SelectScope select(source, face.Handle());
-  BitBlt(dc, area.left, area.top, width, height, source, 0, 0, SRCCOPY);
+  CopyBitmap(dc, area.left, area.top, face);
 }
 
 }  // namespace velmora

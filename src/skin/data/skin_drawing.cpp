@@ -217,6 +217,13 @@ void TileDraw(HDC dc, const RECT& dest, const TBitmap& bitmap, const RECT& sourc
   if (sourceDC) tileFromDC(dc, toSkinRect(dest), sourceDC.Get(), from);
 }
 
+void CopyBitmap(HDC dc, int x, int y, const TBitmap& bitmap) {
+  if (bitmap.Empty()) return;
+  MemoryDC source;
+  SelectScope select(source, bitmap.Handle());
+  BitBlt(dc, x, y, bitmap.Width(), bitmap.Height(), source, 0, 0, SRCCOPY);
+}
+
 void TransparentCopy(HDC dc, const RECT& dest, const TBitmap& bitmap, COLORREF key) {
   TransparentCopy(dc, dest, bitmap, 0, 0, key);
 }

@@ -51,6 +51,9 @@ void DrawFrameCentred(HDC dc, const RECT& dest, const TBitmap& bitmap, int frame
 // row are drawn whole and may reach past dest.
 void TileDraw(HDC dc, const RECT& dest, const TBitmap& bitmap, const RECT& source);
 
+// The whole of `bitmap` copied to `dc` with its top-left corner at (x, y).
+void CopyBitmap(HDC dc, int x, int y, const TBitmap& bitmap);
+
 // `bitmap` (from its top-left corner, or from `sourceX`, `sourceY`) copied to dest's
 // top-left corner, dest's size at most, except its pixels of colour `key`.
 void TransparentCopy(HDC dc, const RECT& dest, const TBitmap& bitmap, COLORREF key);
