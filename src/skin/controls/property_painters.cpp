@@ -63,10 +63,14 @@ void TSkinObjImage::SkinChanged() {
 }
 
 void TSkinObjImage::Unskin() {
+  // Only what this family's mode set is taken back.
   if (FControl && FStatus != psWindowDestroyed) {
-    SetPropText(FControl, FMode == 1 ? "UseGlyphs" : "UseCustomGlyphs", "False");
-    setPicture(FControl, FMode == 1 ? "Glyphs" : "CustomGlyphs", nullptr);
-    setPicture(GetObjProp<TPersistent>(FControl, "Properties"), "Glyph", nullptr);
+    if (FMode == 3) {
+      setPicture(GetObjProp<TPersistent>(FControl, "Properties"), "Glyph", nullptr);
+    } else {
+      SetPropText(FControl, FMode == 1 ? "UseGlyphs" : "UseCustomGlyphs", "False");
+      setPicture(FControl, FMode == 1 ? "Glyphs" : "CustomGlyphs", nullptr);
+    }
   }
   TSkinControl::Unskin();
 }
