@@ -107,6 +107,7 @@ bool TApplication::handleMessage(MSG& msg) {
   }
   HWND active = GetActiveWindow();
   TForm* form = dynamic_cast<TForm*>(TWinControl::FromHandle(active));
+  if (form && form->IsDialogCharMessage(msg)) return true;
   if (form && form->IsDialogKeyMessage(msg)) return true;
   TranslateMessage(&msg);
   DispatchMessageA(&msg);

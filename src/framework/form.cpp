@@ -1,9 +1,11 @@
 // Forms.
 #include "framework/form.h"
 
+#include "framework/accelerator.h"
 #include "framework/application.h"
 #include "framework/exception.h"
 #include "framework/form_loader.h"
+#include "framework/framework_messages.h"
 #include "framework/icons.h"
 #include "framework/std_controls.h"
 #include "framework/mask_edit.h"
@@ -210,6 +212,40 @@ TButton* TForm::DefaultButton() const {
   return nullptr;
 }
 
+bool TForm::IsDialogCharMessage(const MSG& msg) {
+  if (msg.message != WM_SYSCHAR || msg.wParam == ' ' || !FHandle || !IsWindowVisible(FHandle)) return false;
+  if (msg.hwnd != FHandle && !IsChild(FHandle, msg.hwnd)) return false;
+  return SendMessageA(FHandle, CM_DIALOGCHAR, msg.wParam, msg.lParam) != 0;
+}
+
+namespace {
+
+// A visible, enabled button or label of `form` whose caption has the accelerator `key`.
+bool hasMnemonicControl(HWND form, unsigned key) {
+  struct Search {
+    unsigned Key;
+    bool Found = false;
+  } search{key};
+  EnumChildWindows(
+      form,
+      [](HWND child, LPARAM data) -> BOOL {
+        auto& s = *reinterpret_cast<Search*>(data);
+        char className[16] = {};
+        GetClassNameA(child, className, sizeof className);
+        const bool label = lstrcmpiA(className, "Static") == 0 && !(GetWindowLongPtrA(child, GWL_STYLE) & SS_NOPREFIX);
+        if (!label && lstrcmpiA(className, "Button") != 0) return TRUE;
+        if (!IsWindowVisible(child) || !IsWindowEnabled(child)) return TRUE;
+        char text[256] = {};
+        GetWindowTextA(child, text, sizeof text);
+        s.Found = IsAccel(s.Key, text);
+        return !s.Found;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  return search.Found;
+}
+
+}  // namespace
+
 bool TForm::IsDialogKeyMessage(MSG& msg) {
   return FHandle && IsWindowVisible(FHandle) && (msg.hwnd == FHandle || IsChild(FHandle, msg.hwnd)) &&
          IsDialogMessageA(FHandle, &msg);
@@ -232,6 +268,16 @@ void TForm::WndProc(TMessage& message) {
       break;
     case WM_CLOSE:
       Close();
+      return;
+    case CM_DIALOGCHAR:
+      // Alt with a control's accelerator goes to the dialog manager, which presses or
+      // focuses that control; other letters are left to the form's menu bar.
+      message.Result = 0;
+      if (hasMnemonicControl(FHandle, static_cast<unsigned>(message.WParam))) {
+        MSG key{GetFocus() ? GetFocus() : FHandle, WM_SYSCHAR, message.WParam, message.LParam, 0, {}};
+        IsDialogMessageA(FHandle, &key);
+        message.Result = 1;
+      }
       return;
     case WM_ACTIVATE:
       // Like a dialog: the control that had the focus gets it back on activation.

@@ -69,6 +69,9 @@ class TForm : public TWinControl {
   // Keyboard navigation for a message of this form's thread (Tab, Enter, Esc,
   // arrows); true when the dialog manager took it.
   bool IsDialogKeyMessage(MSG& msg);
+  // Alt with a letter in the form (WM_SYSCHAR) is offered to the form as CM_DIALOGCHAR
+  // first; true when it was taken.
+  bool IsDialogCharMessage(const MSG& msg);
 
   TNotifyEvent OnCreate;
   TNotifyEvent OnDestroy;

@@ -21,7 +21,7 @@ SIZE textSize(HDC dc, const std::string& text) {
 
 }  // namespace
 
-bool MakeMenuOwnerDrawn(HMENU menu) {
+bool SetMenuOwnerDraw(HMENU menu, bool ownerDraw) {
   const int count = menu ? GetMenuItemCount(menu) : -1;
   if (count < 0) return false;
   bool all = true;
@@ -33,15 +33,17 @@ bool MakeMenuOwnerDrawn(HMENU menu) {
       all = false;
       continue;
     }
-    if (info.hSubMenu && !MakeMenuOwnerDrawn(info.hSubMenu)) all = false;
-    if (info.fType & MFT_OWNERDRAW) continue;
+    if (info.hSubMenu && !SetMenuOwnerDraw(info.hSubMenu, ownerDraw)) all = false;
+    if (((info.fType & MFT_OWNERDRAW) != 0) == ownerDraw) continue;
     // Only the type is written, with its other bits: the text stays the item's.
     info.fMask = MIIM_FTYPE;
-    info.fType |= MFT_OWNERDRAW;
+    info.fType = ownerDraw ? info.fType | MFT_OWNERDRAW : info.fType & ~static_cast<UINT>(MFT_OWNERDRAW);
     if (!SetMenuItemInfoA(menu, static_cast<UINT>(i), TRUE, &info)) all = false;
   }
   return all;
 }
+
+bool MakeMenuOwnerDrawn(HMENU menu) { return SetMenuOwnerDraw(menu, true); }
 
 TImageList* TMenuItem::Images() const {
   for (TComponent* parent = FParent; parent;) {

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "framework/application.h"
+#include "framework/framework_messages.h"
 #include "framework/gdi_object.h"
 #include "framework/icons.h"
 #include "framework/screen.h"
@@ -236,14 +237,24 @@ void appendItems(HMENU menu, const std::vector<TMenuItem*>& items) {
       continue;
     }
     UINT flags = MF_STRING | (item->Enabled() ? 0u : MF_GRAYED) | (item->Checked() ? MF_CHECKED : 0u);
-    UINT_PTR id = item->Command();
-    if (!item->Items().empty()) {
-      HMENU sub = CreatePopupMenu();
-      appendItems(sub, item->Items());
-      flags |= MF_POPUP;
-      id = reinterpret_cast<UINT_PTR>(sub);
+    if (item->Items().empty()) {
+      AppendMenuA(menu, flags, item->Command(), item->Caption().c_str());
+      continue;
     }
-    AppendMenuA(menu, flags, id, item->Caption().c_str());
+    // An item that opens a sub-menu keeps its own command as its id too, so the
+    // menu's messages about it name the item.
+    HMENU sub = CreatePopupMenu();
+    appendItems(sub, item->Items());
+    std::string caption = item->Caption();
+    MENUITEMINFOA info{};
+    info.cbSize = sizeof info;
+    info.fMask = MIIM_FTYPE | MIIM_STATE | MIIM_ID | MIIM_SUBMENU | MIIM_STRING;
+    info.fType = MFT_STRING;
+    info.fState = item->Enabled() ? MFS_ENABLED : MFS_GRAYED;
+    info.wID = item->Command();
+    info.hSubMenu = sub;
+    info.dwTypeData = caption.data();
+    if (!InsertMenuItemA(menu, static_cast<UINT>(GetMenuItemCount(menu)), TRUE, &info)) DestroyMenu(sub);
   }
 }
 
@@ -314,6 +325,8 @@ void TMainMenu::AttachTo(HWND window) {
   appendItems(FMenu, FItems);
   FWindow = window;
   SetMenu(window, FMenu);
+  // Whoever draws the window's bar in its place reads it again.
+  SendMessageA(window, CM_MENUCHANGED, 0, 0);
 }
 
 bool TMainMenu::DispatchCommand(UINT command) {

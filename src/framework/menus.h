@@ -163,6 +163,8 @@ LRESULT MenuOwnerWindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam)
 // and its other type bits (only the type is written). False when an item could not be
 // read or written.
 bool MakeMenuOwnerDrawn(HMENU menu);
+// The same both ways: `ownerDraw` false gives the items back to the system's drawing.
+bool SetMenuOwnerDraw(HMENU menu, bool ownerDraw);
 
 // Answers WM_MEASUREITEM / WM_DRAWITEM of a menu item for `item`: the item is measured
 // in the screen's menu font; true when the message was a menu item's.

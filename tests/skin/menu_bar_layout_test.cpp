@@ -70,5 +70,23 @@ TEST(MenuBarLayoutTest, ItemUnderAPoint) {
   EXPECT_EQ(MenuBarItemAt({TSkinRect{5, 0, 5, 10}}, 5, 5), -1) << "an item of no width";
 }
 
+TEST(MenuBarLayoutTest, ArrowKeysWrapAndSkipItemsThatCannotOpen) {
+  struct Case {
+    std::vector<bool> canOpen;
+    int index, step, expected;
+    const char* what;
+  };
+  const Case cases[] = {
+      {{true, true, true, true}, 3, 1, 0, "right on the last opens the first"},
+      {{true, true, true, true}, 0, -1, 3, "left on the first opens the last"},
+      {{true, true, true, true}, 1, 1, 2, "right opens the next"},
+      {{true, false, true, true}, 0, 1, 2, "a hidden item is passed over"},
+      {{true, true, false, false}, 1, 1, 0, "passing over hidden items wraps too"},
+      {{false, true, false}, 1, -1, 1, "no other item: stays"},
+      {{}, 0, 1, 0, "no items"},
+  };
+  for (const Case& c : cases) EXPECT_EQ(NeighbourMenuItem(c.canOpen, c.index, c.step), c.expected) << c.what;
+}
+
 }  // namespace
 }  // namespace velmora

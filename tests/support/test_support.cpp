@@ -119,6 +119,29 @@ void MouseButton(DWORD flags, DWORD data) {
   SendInput(1, &input, sizeof input);
 }
 
+bool MovePointerTo(POINT to) {
+  // Wine starts a Unix program given by its path on the Z: drive.
+  std::string command = "Z:\\usr\\bin\\xdotool mousemove " + std::to_string(to.x) + " " + std::to_string(to.y);
+  STARTUPINFOA startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION process{};
+  if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
+    return false;
+  const bool done = WaitForSingleObject(process.hProcess, 5000) == WAIT_OBJECT_0;
+  CloseHandle(process.hThread);
+  CloseHandle(process.hProcess);
+  return done;
+}
+
+void KeyInput(WORD virtualKey, bool down) {
+  INPUT input{};
+  input.type = INPUT_KEYBOARD;
+  input.ki.wVk = virtualKey;
+  input.ki.wScan = static_cast<WORD>(MapVirtualKeyA(virtualKey, MAPVK_VK_TO_VSC));
+  input.ki.dwFlags = down ? 0 : KEYEVENTF_KEYUP;
+  SendInput(1, &input, sizeof input);
+}
+
 void MouseMoveTo(POINT to) {
   INPUT input{};
   input.type = INPUT_MOUSE;

@@ -42,6 +42,12 @@ bool MoveCursorTo(int x, int y);
 // from another thread, so a modal loop a press starts can see what follows.
 void MouseButton(DWORD flags, DWORD data = 0);
 void MouseMoveTo(POINT to);
+// The X pointer itself moved to a screen point with xdotool, as a user's hand moves it
+// (a window appearing under the pointer reports where the X pointer is, so a move of
+// input alone can be undone); true when xdotool ran.
+bool MovePointerTo(POINT to);
+// A key pressed or released, queued like the mouse's events.
+void KeyInput(WORD virtualKey, bool down);
 
 // The text of the balloon the shell shows at a tray icon (a visible balloon tooltip of
 // any process, in the ANSI code page with line breaks as they are), or empty.

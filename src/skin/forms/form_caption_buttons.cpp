@@ -64,8 +64,7 @@ void TWinSkinForm::PaintButtons(HDC dc) {
 TNCObject* TWinSkinForm::FindObject(POINT p) const {
   for (const auto& button : FSysButtons)
     if (button->Visible() && button->Data().Action >= 0 && PtInRect(&button->Rect(), p)) return button.get();
-  // Menu-bar items join here with the skinned menu bar.
-  return nullptr;
+  return FSkinMenu ? FSkinMenu->FindButton(p) : nullptr;
 }
 
 bool TWinSkinForm::mouseMessage(UINT msg, WPARAM wParam, LPARAM lParam, const TSubclassNext& next, LRESULT& result) {
@@ -87,9 +86,17 @@ bool TWinSkinForm::mouseMessage(UINT msg, WPARAM wParam, LPARAM lParam, const TS
     case WM_NCLBUTTONDOWN:
       if (object) {
         if (!FActive) SetForegroundWindow(FHandle);
+        result = 0;
+        if (auto* item = dynamic_cast<TMenuBtn*>(object)) {
+          // The item stays pressed while its drop-down is open; the item may be gone
+          // when the drop-down has closed.
+          FPressedObject = nullptr;
+          item->MouseDown();
+          TrackMenuBtn(*item);
+          return true;
+        }
         FPressedObject = object;
         object->MouseDown();
-        result = 0;
         return true;
       }
       FPressedObject = nullptr;

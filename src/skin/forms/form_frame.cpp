@@ -74,7 +74,9 @@ void TWinSkinForm::PaintFrame(HDC dc) {
       RECT strip{FMetrics.Left, FMetrics.Top, FWidth - FMetrics.Right, FMetrics.Top + FMetrics.MenuHeight};
       // The skinned menu bar draws here; until a window has one, the system draws the
       // real menu into the strip.
-      if (!FMenu || !DrawMenuBarTemp(FHandle, dc, &strip, FMenu, nullptr))
+      if (FSkinMenu)
+        FSkinMenu->Paint(dc, strip);
+      else if (!FMenu || !DrawMenuBarTemp(FHandle, dc, &strip, FMenu, nullptr))
         FillRect(dc, &strip, FSkinData->FaceBrush());
     }
   } catch (...) {

@@ -35,20 +35,12 @@ bool isFrameworkCommand(UINT command) {
 void TWinSkinForm::skinMenus() {
   if (!FSkinData) return;
   if (!FMenuPainter) FMenuPainter = std::make_unique<TSkinMenuItemPainter>(FSkinData, FManager);
-  if (!FForm || !InSet(FSkinData->SkinControls(), xcPopupMenu)) return;
-  for (TComponent* component : std::vector<TComponent*>(FForm->Components())) {
-    auto* menu = dynamic_cast<TPopupMenu*>(component);
-    if (!menu || menu->Tag() == FSkinData->DisableTag()) continue;
-    if (std::any_of(FSkinnedMenus.begin(), FSkinnedMenus.end(), [menu](const auto& m) { return m.first == menu; }))
-      continue;
-    FSkinnedMenus.emplace_back(menu, menu->OwnerDraw());
-    menu->FreeNotification(this);
-    menu->SetOwnerDraw(true);
-    std::vector<TMenuItem*> items;
-    collectItems(menu->Items(), items);
+  if (!FForm) return;
+  const auto skinItems = [this](const std::vector<TMenuItem*>& items) {
     for (TMenuItem* item : items) {
       // An item that draws itself keeps its own drawing.
-      if (item->OnDrawItem) continue;
+      if (item->OnDrawItem || std::find(FSkinnedItems.begin(), FSkinnedItems.end(), item) != FSkinnedItems.end())
+        continue;
       item->OnMeasureItem = [this, item](TObjectSender, HDC dc, int& width, int& height) {
         MeasureItem(*item, dc, width, height);
       };
@@ -58,6 +50,25 @@ void TWinSkinForm::skinMenus() {
       item->FreeNotification(this);
       FSkinnedItems.push_back(item);
     }
+  };
+  for (TComponent* component : std::vector<TComponent*>(FForm->Components())) {
+    // The main menu's drop-downs: the items below the bar.
+    if (auto* bar = dynamic_cast<TMainMenu*>(component); bar && InSet(FSkinData->SkinControls(), xcMenuItem)) {
+      std::vector<TMenuItem*> items;
+      for (TMenuItem* top : bar->Items()) collectItems(top->Items(), items);
+      skinItems(items);
+      continue;
+    }
+    auto* menu = dynamic_cast<TPopupMenu*>(component);
+    if (!menu || !InSet(FSkinData->SkinControls(), xcPopupMenu) || menu->Tag() == FSkinData->DisableTag()) continue;
+    if (std::any_of(FSkinnedMenus.begin(), FSkinnedMenus.end(), [menu](const auto& m) { return m.first == menu; }))
+      continue;
+    FSkinnedMenus.emplace_back(menu, menu->OwnerDraw());
+    menu->FreeNotification(this);
+    menu->SetOwnerDraw(true);
+    std::vector<TMenuItem*> items;
+    collectItems(menu->Items(), items);
+    skinItems(items);
   }
 }
 
@@ -97,11 +108,36 @@ void TWinSkinForm::DrawItem(TMenuItem& item, HDC dc, const RECT& rect, bool sele
   TPopupMenu* tracking = TPopupMenu::Tracking();
   TMenuItemView view = ViewOfItem(item);
   view.RightToLeft = FRightToLeft;
-  FMenuPainter->DrawItem(view, dc, rect, selected, tracking ? tracking->Handle() : FManager->NewestPopupMenu());
+  const HMENU menu = FDrawingMenu ? FDrawingMenu : tracking ? tracking->Handle() : FManager->NewestPopupMenu();
+  FMenuPainter->DrawItem(view, dc, rect, selected, menu);
 }
 
 bool TWinSkinForm::foreignMenuItem(UINT msg, LPARAM lParam, LRESULT& result) {
   if (!FMenuPainter || !lParam) return false;
+  // The items of the bar's drop-downs are the framework menu's.
+  if (TMainMenu* bar = FSkinMenu ? FSkinMenu->MainMenu() : nullptr) {
+    if (msg == WM_MEASUREITEM) {
+      auto& measure = *reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
+      TMenuItem* item = measure.CtlType == ODT_MENU ? bar->FindCommand(measure.itemID) : nullptr;
+      if (item && MeasureMenuItem(*item, measure)) {
+        result = TRUE;
+        return true;
+      }
+    } else {
+      const auto& draw = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+      if (TMenuItem* item = draw.CtlType == ODT_MENU ? bar->FindCommand(draw.itemID) : nullptr) {
+        FDrawingMenu = reinterpret_cast<HMENU>(draw.hwndItem);
+        struct Done {
+          HMENU& Menu;
+          ~Done() { Menu = nullptr; }
+        } done{FDrawingMenu};
+        if (DrawMenuItem(*item, draw)) {
+          result = TRUE;
+          return true;
+        }
+      }
+    }
+  }
   if (msg == WM_MEASUREITEM) {
     auto& measure = *reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
     if (measure.CtlType != ODT_MENU || isFrameworkCommand(measure.itemID)) return false;

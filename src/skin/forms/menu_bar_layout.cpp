@@ -43,4 +43,16 @@ int MenuBarItemAt(const std::vector<TSkinRect>& items, int x, int y) {
   return -1;
 }
 
+int NeighbourMenuItem(const std::vector<bool>& canOpen, int index, int step) {
+  const int count = static_cast<int>(canOpen.size());
+  if (count == 0) return index;
+  const int move = step < 0 ? count - 1 : 1;
+  int candidate = ((index % count) + count) % count;
+  for (int tried = 1; tried < count; ++tried) {
+    candidate = (candidate + move) % count;
+    if (canOpen[static_cast<std::size_t>(candidate)]) return candidate;
+  }
+  return index;
+}
+
 }  // namespace velmora

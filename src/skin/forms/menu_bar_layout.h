@@ -38,4 +38,9 @@ std::vector<TSkinRect> MenuBarLayout(const TMenuBarLayoutInput& input);
 // The item under a point, or -1 (items of no width are never hit).
 int MenuBarItemAt(const std::vector<TSkinRect>& items, int x, int y);
 
+// The item an arrow key moves to from `index`: the next (`step` 1) or previous (-1)
+// one that can open, wrapping from the last to the first and back; `index` itself when
+// no other can.
+int NeighbourMenuItem(const std::vector<bool>& canOpen, int index, int step);
+
 }  // namespace velmora

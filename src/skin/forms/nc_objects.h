@@ -5,11 +5,16 @@
 
 #include <windows.h>
 
+#include <string>
+
 #include "skin/data/skin_records.h"
 
 namespace velmora {
 
+class TMenuItem;
+class TSkinData;
 class TWinSkinForm;
+class TWinSkinMenu;
 
 enum TNCState { ncNormal = 1, ncPressed = 2, ncHover = 3 };
 
@@ -61,6 +66,33 @@ class TWinSysButton : public TNCObject {
  private:
   const TDataSkinSysButton* FData;
   bool FEnabled = true;
+};
+
+// One top-level item of a skinned menu bar: its caption, its command and the drop-down
+// it opens (none for an item that is a command of its own).
+class TMenuBtn : public TNCObject {
+ public:
+  TMenuBtn(TWinSkinForm* owner, TWinSkinMenu* bar, int index) : TNCObject(owner), FBar(bar), FIndex(index) {}
+
+  // The item's place in the bar, drawn over the bar's background in its state.
+  void Paint() override;
+
+  int Index() const { return FIndex; }
+  TMenuItem* Item() const { return FItem; }
+  const std::string& Caption() const { return FCaption; }
+  bool Enabled() const { return FEnabled; }
+  HMENU SubMenu() const { return FSubMenu; }
+  UINT Command() const { return FCommand; }
+
+ private:
+  friend class TWinSkinMenu;
+  TWinSkinMenu* FBar;
+  int FIndex;
+  TMenuItem* FItem = nullptr;
+  std::string FCaption;
+  bool FEnabled = true;
+  HMENU FSubMenu = nullptr;
+  UINT FCommand = 0;
 };
 
 }  // namespace velmora

@@ -152,6 +152,14 @@ LRESULT TWinSkinForm::clientProc(UINT msg, WPARAM wParam, LPARAM lParam, const T
       if (!maximized && FSkinData) FSkinData->SetMenuUpdate(FSavedMenuUpdate);
       return result;
     }
+    case WM_MDISETMENU: {
+      const LRESULT result = next(msg, wParam, lParam);
+      if (FSkinMenu) {
+        FSkinMenu->RebuildItems();
+        PaintFrame();
+      }
+      return result;
+    }
     case WM_MDITILE:
     case WM_MDICASCADE:
       FManager->SetMDIMaximized(false);
@@ -242,6 +250,9 @@ bool TWinSkinForm::stageA(UINT msg, WPARAM wParam, LPARAM lParam, const TSubclas
     case WM_MEASUREITEM:
     case WM_DRAWITEM:
       return foreignMenuItem(msg, lParam, result);
+    case WM_MENUSELECT:
+      menuSelect(wParam, lParam);
+      return false;
     case WM_INITMENUPOPUP:
       FManager->SetMenuKind(reinterpret_cast<HMENU>(wParam) == FSystemMenu ||
                                     (FSysMenuPopup && reinterpret_cast<HMENU>(wParam) == FSysMenuPopup)
@@ -287,6 +298,16 @@ bool TWinSkinForm::stageA(UINT msg, WPARAM wParam, LPARAM lParam, const TSubclas
     result = 0;
     return true;
   }
+  if (msg == WM_SKINMENUKEY) {
+    // A press at a screen point opens the bar's item there; caption buttons are not
+    // pressed this way.
+    RECT window{};
+    GetWindowRect(FHandle, &window);
+    const POINT p{GET_X_LPARAM(lParam) - window.left, GET_Y_LPARAM(lParam) - window.top};
+    if (TMenuBtn* button = FSkinMenu ? FSkinMenu->FindButton(p) : nullptr) OpenButtonAt(*button);
+    result = 0;
+    return true;
+  }
   if (msg == WM_SKINQUERY) {
     PostMessageA(FHandle, WM_SKINHELLO, 0, SkinMagic);
     result = 1;
@@ -327,6 +348,8 @@ void TWinSkinForm::skinInit() {
         SetWindowPos(FHandle, nullptr, 0, 0, 0, 0, 0x37);
     }
   }
+  // The bar is taken from the window once the frame is ours, so the client area stays.
+  skinMenuBar();
   SendMessageA(FHandle, WM_SKINHELLO, 0, SkinMagic);
   if (FSkinData && FSkinData->OnAfterSkinForm) FSkinData->OnAfterSkinForm(FForm, FHandle, FWindowClass);
   FSkinState = fssSkinned;
@@ -386,6 +409,10 @@ bool TWinSkinForm::stageB(UINT msg, WPARAM wParam, LPARAM lParam, const TSubclas
       result = next(msg, wParam, lParam);
       if (FSkinData) FSkinData->SetFrameDrawing(true);
       if (GetMenu(FHandle)) FMenu = GetMenu(FHandle);
+      if (FSkinMenu) {
+        FSkinMenu->BuildItems();
+        PaintFrame();
+      }
       return true;
     default:
       return false;
@@ -398,6 +425,10 @@ bool TWinSkinForm::sysCommand(WPARAM wParam, LPARAM lParam, const TSubclassNext&
     POINT origin{0, 0};
     ClientToScreen(FHandle, &origin);
     ShowSysMenu(origin);
+    result = 0;
+    return true;
+  }
+  if (command == SC_KEYMENU && keyMenu(static_cast<unsigned>(lParam))) {
     result = 0;
     return true;
   }
@@ -517,7 +548,8 @@ void TWinSkinForm::startTimer(bool on) {
 }
 
 void TWinSkinForm::hoverTimer() {
-  if (!FHotObject) return;
+  // The item whose drop-down is open stays pressed.
+  if (!FHotObject || FMenuTracking) return;
   POINT cursor{};
   GetCursorPos(&cursor);
   RECT window{};
@@ -556,6 +588,11 @@ void TWinSkinForm::FormWndProc(TMessage& message) {
     case WM_SKINCHANGED:
       SkinChanged();
       return;
+    case CM_DIALOGCHAR:
+      // The form's controls first; then Alt with a letter opens the bar's item.
+      old(message);
+      if (!message.Result && dialogChar(message)) message.Result = 1;
+      return;
     default:
       break;
   }
@@ -573,6 +610,8 @@ void TWinSkinForm::Unskin(bool detaching) {
   FFormLayer.Detach(FForm != nullptr);
   freePainters();
   unskinMenus();
+  // While the window is being destroyed its bar is left to the framework menu.
+  unskinMenuBar(FSkinState != fssDetaching && IsWindow(FHandle));
   FSubclass.Detach();
   FClientProc.Detach();
   if (FForm && !detaching) FForm->SetColor(FSavedColor);

@@ -22,6 +22,7 @@
 #include "skin/forms/frame_rules.h"
 #include "skin/forms/menu_item_painter.h"
 #include "skin/forms/nc_objects.h"
+#include "skin/forms/win_skin_menu.h"
 
 namespace velmora {
 
@@ -92,8 +93,22 @@ class TWinSkinForm : public TComponent {
 
   TNCObject* HotObject() const { return FHotObject; }
   void SetHotObject(TNCObject* object) { FHotObject = object; }
+  // An object about to be freed stops being hot or pressed.
+  void ForgetObject(TNCObject* object);
+
+  // The skinned menu bar (menu_bar_tracking.cpp). TrackMenuBtn opens the item's
+  // drop-down under the bar and follows the keyboard and the mouse across the bar until
+  // no drop-down is open any more; OpenButtonAt asks for that from a posted press on
+  // the item, as a click would.
+  TWinSkinMenu* SkinMenu() const { return FSkinMenu.get(); }
+  void TrackMenuBtn(TMenuBtn& button);
+  void OpenButtonAt(const TMenuBtn& button);
+  TMenuBtn* FindAccelButton(unsigned key) const;
+  bool MenuTracking() const { return FMenuTracking; }
 
   HWND Handle() const { return FHandle; }
+  TSkinManage* Manager() const { return FManager; }
+  HWND MDIClientWindow() const { return FMDIClientWnd; }
   TForm* Form() const { return FForm; }
   TSkinData* SkinData() const { return FSkinData; }
   int SkinState() const { return FSkinState; }
@@ -171,6 +186,17 @@ class TWinSkinForm : public TComponent {
   bool foreignMenuItem(UINT msg, LPARAM lParam, LRESULT& result);
   // A freed menu or item leaves the lists above.
   void forgetMenu(TComponent* component);
+  // The menu bar taken over from the window, and given back.
+  void skinMenuBar();
+  void unskinMenuBar(bool windowAlive);
+  // The keyboard's ways into the bar: Alt or F10 alone and Alt with a letter
+  // (WM_SYSCOMMAND SC_KEYMENU), the framework's dialog character.
+  bool keyMenu(unsigned key);
+  bool dialogChar(const TMessage& message);
+  // What the open drop-down selected (WM_MENUSELECT), and each message of its loop.
+  void menuSelect(WPARAM wParam, LPARAM lParam);
+  bool menuBarFilter(MSG& msg);
+  friend LRESULT CALLBACK BarMenuFilter(int code, WPARAM wParam, LPARAM lParam);
   void subclassMDIClient();
   LRESULT clientProc(UINT msg, WPARAM wParam, LPARAM lParam, const TSubclassNext& next);
 
@@ -229,6 +255,9 @@ class TWinSkinForm : public TComponent {
   TSkinPainterList FPainters;
   std::unique_ptr<TControlDispatch> FDispatch;
   std::unique_ptr<TSkinMenuItemPainter> FMenuPainter;
+  std::unique_ptr<TWinSkinMenu> FSkinMenu;
+  bool FMenuTracking = false;
+  HMENU FDrawingMenu = nullptr;  // the menu of the item being drawn
   // The pop-up menu components made owner-drawn (with their previous setting) and the
   // items given our handlers.
   std::vector<std::pair<TPopupMenu*, bool>> FSkinnedMenus;
