@@ -230,10 +230,11 @@ bool hasMnemonicControl(HWND form, unsigned key) {
       form,
       [](HWND child, LPARAM data) -> BOOL {
         auto& s = *reinterpret_cast<Search*>(data);
-        char className[16] = {};
-        GetClassNameA(child, className, sizeof className);
-        const bool label = lstrcmpiA(className, "Static") == 0 && !(GetWindowLongPtrA(child, GWL_STYLE) & SS_NOPREFIX);
-        if (!label && lstrcmpiA(className, "Button") != 0) return TRUE;
+        // The dialog manager's own test: what the control says it is.
+        const auto code = SendMessageA(child, WM_GETDLGCODE, 0, 0);
+        const bool button = code & (DLGC_BUTTON | DLGC_DEFPUSHBUTTON | DLGC_UNDEFPUSHBUTTON | DLGC_RADIOBUTTON);
+        const bool label = (code & DLGC_STATIC) && !(GetWindowLongPtrA(child, GWL_STYLE) & SS_NOPREFIX);
+        if (!button && !label) return TRUE;
         if (!IsWindowVisible(child) || !IsWindowEnabled(child)) return TRUE;
         char text[256] = {};
         GetWindowTextA(child, text, sizeof text);

@@ -177,6 +177,36 @@ TEST(FormTest, EnterPressesTheDefaultButtonAndClicksAreReflected) {
   EXPECT_TRUE(form.Journal.empty());
 }
 
+TEST(FormTest, AltWithAControlsLetterPressesItAndOtherLettersAreLeftToTheMenuBar) {
+  TTestForm form;
+  form.LoadFromDefinition(TestForm);
+  form.Show();
+  auto* first = dynamic_cast<TEdit*>(form.FindComponent("first"));
+  auto* ok = dynamic_cast<TButton*>(form.FindComponent("ok"));
+  SetWindowTextA(ok->Handle(), "Change (&M)");
+  first->SetFocus();
+  constexpr LPARAM altHeld = 1 << 29;
+  struct Case {
+    WPARAM key;
+    bool taken;
+    const char* journal;
+  };
+  const Case cases[] = {{'m', true, "ok by ok"}, {'M', true, "ok by ok"}, {'q', false, nullptr}, {' ', false, nullptr}};
+  for (const Case& c : cases) {
+    form.Journal.clear();
+    MSG key{first->Handle(), WM_SYSCHAR, c.key, altHeld, 0, {}};
+    EXPECT_EQ(form.IsDialogCharMessage(key), c.taken) << static_cast<char>(c.key);
+    if (c.journal) {
+      EXPECT_EQ(form.Journal, std::vector<std::string>{c.journal});
+    } else {
+      EXPECT_TRUE(form.Journal.empty()) << static_cast<char>(c.key);
+    }
+  }
+  // Not a character typed with Alt: nothing to offer.
+  MSG plain{first->Handle(), WM_CHAR, 'm', 0, 0, {}};
+  EXPECT_FALSE(form.IsDialogCharMessage(plain));
+}
+
 TEST(FormTest, PropertiesReachTheWindows) {
   TTestForm form;
   form.LoadFromDefinition(TestForm);
