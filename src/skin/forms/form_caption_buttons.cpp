@@ -296,9 +296,11 @@ void TWinSkinForm::trackSystemMenu(POINT screenPoint) {
   if (FMenuPainter && FSkinData && InSet(FSkinData->SkinControls(), xcSystemMenu)) MakeMenuOwnerDrawn(menu.Handle);
   SetForegroundWindow(FHandle);
   FSysMenuPopup = menu.Handle;
+  FSysMenuItems = items;
   const UINT command = static_cast<UINT>(TrackPopupMenu(menu.Handle, TPM_RETURNCMD | TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON,
                                                         screenPoint.x, screenPoint.y, 0, FHandle, nullptr));
   FSysMenuPopup = nullptr;
+  FSysMenuItems.clear();
   PostMessageA(FHandle, WM_NULL, 0, 0);
   if (command && IsWindow(FHandle)) PostMessageA(FHandle, WM_SYSCOMMAND, command, 0);
 }

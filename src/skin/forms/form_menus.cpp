@@ -148,6 +148,21 @@ bool TWinSkinForm::foreignMenuItem(UINT msg, LPARAM lParam, LRESULT& result) {
     return true;
   }
   const auto& draw = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+  if (draw.CtlType == ODT_MENU && draw.hDC && FSysMenuPopup && reinterpret_cast<HMENU>(draw.hwndItem) == FSysMenuPopup) {
+    // The skinned system menu shows the skin's glyphs for restore, maximise, minimise
+    // and close.
+    TMenuItemView view = ViewOfForeignItem(FSysMenuPopup, draw.itemID);
+    const auto item = std::find_if(FSysMenuItems.begin(), FSysMenuItems.end(),
+                                   [&](const TSystemMenuItem& i) { return i.Command == draw.itemID; });
+    if (item != FSysMenuItems.end() && item->Glyph >= 0 && FSkinData) {
+      view.Images = &FSkinData->MenuGlyphs;
+      view.ImageIndex = item->Glyph;
+    }
+    view.RightToLeft = FRightToLeft;
+    FMenuPainter->DrawItem(view, draw.hDC, draw.rcItem, (draw.itemState & ODS_SELECTED) != 0, FSysMenuPopup);
+    result = TRUE;
+    return true;
+  }
   if (draw.CtlType != ODT_MENU || isFrameworkCommand(draw.itemID)) return false;
   if (draw.itemID != 0 && draw.itemID < FirstForeignCommand) return false;
   if (!FMenuPainter->DrawForeign(draw)) return false;

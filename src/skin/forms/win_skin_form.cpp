@@ -428,11 +428,12 @@ bool TWinSkinForm::sysCommand(WPARAM wParam, LPARAM lParam, const TSubclassNext&
     result = 0;
     return true;
   }
-  if (command == SC_KEYMENU && keyMenu(static_cast<unsigned>(lParam))) {
-    result = 0;
+  // Other menu keys open the skinned bar's items ("-" is an MDI child's system menu).
+  if (command == SC_KEYMENU && lParam != '-' && !GetCapture() && !FMenuTracking &&
+      keyMenu(static_cast<unsigned>(lParam))) {
+    result = 1;
     return true;
   }
-  // Other menu keys go to the system (a skinned menu bar answers them itself).
   if (command == SC_MINIMIZE) FSizeState = ssMinimized;
   if (command == SC_MAXIMIZE) FSizeState = ssMaximized;
   if (command == SC_RESTORE) {

@@ -229,6 +229,7 @@ class TWinSkinForm : public TComponent {
   bool FChildStyle = false;
   HMENU FMenu = nullptr, FSystemMenu = nullptr;
   HMENU FSysMenuPopup = nullptr;  // the skinned system menu while it is open
+  std::vector<TSystemMenuItem> FSysMenuItems;  // its items, for their glyphs
   COLORREF FSavedColor = 0;
   DWORD FStyle = 0, FExStyle = 0;
   int FRightSpace = 0;

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
+
 #include "framework/control_proc_layer.h"
 #include "framework/gdi_object.h"
 #include "skin/forms/form_skin_fixture.h"
@@ -242,6 +244,51 @@ TEST_F(WinSkinFormTest, WindowIconOpensTheSystemMenuAndADoubleClickCloses) {
   SendMessageA(w, WM_NCLBUTTONDBLCLK, HTCAPTION, screenPoint(p.x, p.y));
   EXPECT_TRUE(WaitUntil([&] { return closes == 2; }));
   Form->WindowProc = old;
+}
+
+// The skinned system menu draws the skin's glyphs before restore, maximise, minimise and
+// close, and none before the other items.
+TEST_F(WinSkinFormTest, SystemMenuItemsShowTheSkinsGlyphs) {
+  ShowSkinned();
+  const HWND w = Form->Handle();
+  SetForegroundWindow(w);
+  Pump();
+  // Dark pixels in the glyph cell of the item of `command`, drawn while the menu is open.
+  std::map<UINT, int> dark;
+  TWndMethod old = Form->WindowProc;
+  Form->WindowProc = [&](TMessage& message) {
+    old(message);
+    if (message.Msg != WM_INITMENUPOPUP) return;
+    const HMENU menu = reinterpret_cast<HMENU>(message.WParam);
+    for (UINT command : {SC_CLOSE, SC_MINIMIZE, SC_MOVE}) {
+      TBitmap item(140, 22);
+      MemoryDC dc;
+      SelectScope select(dc, item.Handle());
+      DRAWITEMSTRUCT draw{};
+      draw.CtlType = ODT_MENU;
+      draw.itemID = command;
+      draw.hwndItem = reinterpret_cast<HWND>(menu);
+      draw.hDC = dc;
+      draw.rcItem = {0, 0, 140, 22};
+      SendMessageA(w, WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(&draw));
+      int count = 0;
+      for (int y = 0; y < 22; ++y)
+        for (int x = 0; x < 18; ++x) {  // the glyph cell, left of the caption
+          const COLORREF c = item.Pixel(x, y);
+          if (GetRValue(c) + GetGValue(c) + GetBValue(c) < 150) ++count;
+        }
+      dark[command] = count;
+    }
+    PostMessageA(w, WM_CANCELMODE, 0, 0);
+  };
+  const TWinSysButton* icon = buttonWithAction(3);
+  ASSERT_NE(icon, nullptr);
+  click(centre(icon), centre(icon));
+  Form->WindowProc = old;
+  ASSERT_EQ(dark.size(), 3u) << "the menu opened";
+  EXPECT_GT(dark[SC_CLOSE], 5) << "the close glyph";
+  EXPECT_GT(dark[SC_MINIMIZE], 3) << "the minimise glyph";
+  EXPECT_EQ(dark[SC_MOVE], 0) << "no glyph before Move";
 }
 
 // A maximised window is not dragged by its caption: the press goes on as one on the menu
