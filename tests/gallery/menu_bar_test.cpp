@@ -266,6 +266,56 @@ TEST_F(MenuBarTest, TheMouseOpensAnItemAndMovingAlongTheBarSwitchesDropDowns) {
   EXPECT_TRUE(chosen().empty());
 }
 
+TEST_F(MenuBarTest, ARightToLeftBarRunsFromTheRightAndTurnsTheArrowKeys) {
+  const HWND w = Form->Handle();
+  SetWindowLongPtrA(w, GWL_EXSTYLE, GetWindowLongPtrA(w, GWL_EXSTYLE) | WS_EX_LEFTSCROLLBAR);
+  TWinSkinMenu* menu = skin()->SkinMenu();
+  menu->Layout();
+  EXPECT_GT(menu->Button(0)->Rect().left, menu->Button(1)->Rect().left) << "File is right of View";
+  EXPECT_GT(menu->Button(0)->Rect().right, (menu->BarRect().left + menu->BarRect().right) / 2);
+  RedrawWindow(w, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
+  bool file = false, left = false, right = false;
+  act([&](User& u) {
+    u.Keys({'F'}, true);
+    file = u.Sees(dropDownOf(0));
+    u.Keys({VK_LEFT});
+    left = u.Sees(dropDownOf(1));
+    u.Keys({VK_RIGHT});
+    right = u.Sees(dropDownOf(0));
+  });
+  EXPECT_TRUE(file);
+  EXPECT_TRUE(left) << "left goes to the next item, View, which lies to the left";
+  EXPECT_TRUE(right) << "right goes back to File";
+  EXPECT_TRUE(chosen().empty());
+}
+
+TEST_F(MenuBarTest, ARebuiltBarForgetsTheItemUnderTheMouse) {
+  const HWND w = Form->Handle();
+  TWinSkinMenu* menu = skin()->SkinMenu();
+  RECT window{};
+  GetWindowRect(w, &window);
+  const RECT file = menu->Button(0)->Rect();
+  const LPARAM at = MAKELPARAM(window.left + file.left + 3, window.top + file.top + 3);
+  SendMessageA(w, WM_NCMOUSEMOVE, HTMENU, at);
+  ASSERT_EQ(skin()->HotObject(), menu->Button(0)) << "File is under the mouse";
+  // The framework builds its bar again: the skin reads it again, with new items.
+  Bar->AttachTo(w);
+  EXPECT_EQ(skin()->HotObject(), nullptr);
+  EXPECT_EQ(GetMenu(w), nullptr);
+  ASSERT_EQ(menu->Count(), 4);
+  EXPECT_EQ(menu->Button(0)->SubMenu(), GetSubMenu(Bar->Handle(), 0)) << "the new bar's drop-downs";
+  // The hover timer and the next move find nothing freed.
+  test::WaitUntil([] { return false; }, 400ms);
+  SendMessageA(w, WM_NCMOUSEMOVE, HTMENU, at);
+  EXPECT_EQ(skin()->HotObject(), menu->Button(0));
+  bool opened = false;
+  act([&](User& u) {
+    u.Keys({'F'}, true);
+    opened = u.Sees(dropDownOf(0));
+  });
+  EXPECT_TRUE(opened);
+}
+
 TEST_F(MenuBarTest, UnskinningGivesTheWindowItsBarBackAsItWas) {
   bool opened = false;
   act([&](User& u) {
