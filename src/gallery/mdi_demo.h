@@ -1,6 +1,7 @@
-// An MDI parent window with two child windows, for showing how a skin draws MDI frames,
-// children and a maximised child's buttons. Plain Win32 windows of the gallery's own
-// classes; the demo lives until its frame is closed or the demo is freed.
+// An MDI parent window with two child windows and a menu bar (File, Window), for showing
+// how a skin draws MDI frames, children, a plain Win32 menu bar and a maximised child's
+// buttons in it. Plain Win32 windows of the gallery's own classes; the demo lives until
+// its frame is closed or the demo is freed.
 #pragma once
 
 #include <windows.h>

@@ -17,6 +17,7 @@
 #include "framework/gdi_object.h"
 #include "framework/menus.h"
 #include "gallery/gallery_form.h"
+#include "gallery/mdi_demo.h"
 #include "skin/data/skin_manager_link.h"
 #include "skin/forms/skin_manager.h"
 #include "skin/forms/win_skin_form.h"
@@ -337,6 +338,74 @@ TEST_F(MenuBarTest, UnskinningGivesTheWindowItsBarBackAsItWas) {
   RECT after{};
   GetClientRect(Form->Handle(), &after);
   EXPECT_EQ(after.bottom, before.bottom) << "the client area keeps its height with the system's bar";
+}
+
+// A plain Win32 MDI frame's bar (no framework menu behind it): skinned too, with the
+// buttons of a maximised child in it, and drop-downs measured and drawn in the skin.
+TEST_F(MenuBarTest, APlainMDIFramesBarShowsAMaximisedChildsButtonsAndItsDropDowns) {
+  TMdiDemo demo(Form->Handle());
+  ASSERT_TRUE(demo.Open());
+  auto* manager = dynamic_cast<TSkinManage*>(SkinManager());
+  const HWND frame = demo.Frame();
+  SetForegroundWindow(frame);
+  TWinSkinForm* frameSkin = nullptr;
+  ASSERT_TRUE(test::WaitUntil([&] {
+    frameSkin = manager->FindForm(frame);
+    return frameSkin && frameSkin->SkinMenu() && frameSkin->SkinState() == fssSkinned;
+  }));
+  TWinSkinMenu* menu = frameSkin->SkinMenu();
+  ASSERT_EQ(menu->Count(), 2);
+  EXPECT_EQ(menu->Button(0)->Caption(), "&File");
+  EXPECT_EQ(menu->Button(1)->Caption(), "&Window");
+  EXPECT_EQ(menu->MainMenu(), nullptr);
+
+  const HWND client = frameSkin->MDIClientWindow();
+  const HWND child = reinterpret_cast<HWND>(SendMessageA(client, WM_MDIGETACTIVE, 0, 0));
+  ASSERT_NE(child, nullptr);
+  SendMessageA(client, WM_MDIMAXIMIZE, reinterpret_cast<WPARAM>(child), 0);
+  RedrawWindow(frame, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
+  test::WaitUntil([] { return false; }, 300ms);
+  int inBar = 0;
+  for (const auto& button : frameSkin->SysButtons()) {
+    if (button->Data().Visibility != 100) continue;
+    EXPECT_TRUE(button->Visible()) << "action " << button->Data().Action;
+    const RECT& r = button->Rect();
+    if (r.top >= menu->BarRect().top && r.bottom <= menu->BarRect().bottom && r.left > menu->Button(1)->Rect().right)
+      ++inBar;
+  }
+  EXPECT_EQ(inBar, 3) << "minimise, restore and close of the child, right in the bar";
+
+  // The Window drop-down opens with its items measured (two commands, a separator and
+  // the children), and Enter on its first entry cascades the children.
+  RECT window{};
+  GetWindowRect(frame, &window);
+  const RECT item = menu->Button(1)->Rect();
+  const POINT at{window.left + (item.left + item.right) / 2, window.top + (item.top + item.bottom) / 2};
+  const HMENU windowMenu = menu->Button(1)->SubMenu();
+  int height = 0;
+  bool opened = false;
+  act([&](User& u) {
+    test::MovePointerTo(at);
+    std::this_thread::sleep_for(200ms);
+    test::MouseButton(MOUSEEVENTF_LEFTDOWN);
+    test::MouseButton(MOUSEEVENTF_LEFTUP);
+    opened = u.Sees(windowMenu);
+    for (HWND w = GetTopWindow(nullptr); w; w = GetWindow(w, GW_HWNDNEXT)) {
+      char className[16] = {};
+      GetClassNameA(w, className, sizeof className);
+      if (!IsWindowVisible(w) || lstrcmpA(className, "#32768") != 0) continue;
+      RECT r{};
+      GetWindowRect(w, &r);
+      height = r.bottom - r.top;
+      break;
+    }
+    u.Keys({VK_RETURN});
+    u.Sees(nullptr);
+  });
+  EXPECT_TRUE(opened);
+  EXPECT_GT(height, 4 * 14) << "every entry has its height";
+  EXPECT_TRUE(test::WaitUntil([&] { return !IsZoomed(child); })) << "Cascade was chosen";
+  EXPECT_TRUE(chosen().empty()) << "no command of the gallery's own bar";
 }
 
 }  // namespace

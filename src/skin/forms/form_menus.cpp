@@ -15,7 +15,8 @@ namespace velmora {
 
 namespace {
 
-// Commands of this range that no framework menu knows belong to the window itself.
+// Commands of this range that no framework menu knows belong to the window itself,
+// except in a drop-down of the skinned bar, which the skin made owner-drawn.
 constexpr UINT FirstForeignCommand = 4096;
 
 void collectItems(const std::vector<TMenuItem*>& items, std::vector<TMenuItem*>& out) {
@@ -141,8 +142,12 @@ bool TWinSkinForm::foreignMenuItem(UINT msg, LPARAM lParam, LRESULT& result) {
   if (msg == WM_MEASUREITEM) {
     auto& measure = *reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
     if (measure.CtlType != ODT_MENU || isFrameworkCommand(measure.itemID)) return false;
-    if (measure.itemID != 0 && measure.itemID < FirstForeignCommand) return false;
-    const HMENU menu = FSysMenuPopup ? FSysMenuPopup : FManager->NewestPopupMenu();
+    if (measure.itemID != 0 && measure.itemID < FirstForeignCommand && !FMenuTracking) return false;
+    // Items are measured before their window exists: the menu holding the item is
+    // looked up where it can be.
+    HMENU menu = FSysMenuPopup;
+    if (!menu && FMenuTracking) menu = barMenuHolding(measure.itemID);
+    if (!menu) menu = FManager->NewestPopupMenu();
     if (!FMenuPainter->MeasureForeign(measure, menu)) return false;
     result = TRUE;
     return true;
@@ -164,7 +169,7 @@ bool TWinSkinForm::foreignMenuItem(UINT msg, LPARAM lParam, LRESULT& result) {
     return true;
   }
   if (draw.CtlType != ODT_MENU || isFrameworkCommand(draw.itemID)) return false;
-  if (draw.itemID != 0 && draw.itemID < FirstForeignCommand) return false;
+  if (draw.itemID != 0 && draw.itemID < FirstForeignCommand && !FMenuTracking) return false;
   if (!FMenuPainter->DrawForeign(draw)) return false;
   result = TRUE;
   return true;

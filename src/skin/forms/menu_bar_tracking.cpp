@@ -142,6 +142,27 @@ void TWinSkinForm::TrackMenuBtn(TMenuBtn& pressed) {
   }
 }
 
+namespace {
+
+HMENU menuHolding(HMENU menu, UINT itemId, int depth) {
+  const int count = menu && depth < 16 ? GetMenuItemCount(menu) : 0;
+  for (int i = 0; i < count; ++i) {
+    MENUITEMINFOA info{};
+    info.cbSize = sizeof info;
+    info.fMask = MIIM_ID | MIIM_SUBMENU;
+    if (!GetMenuItemInfoA(menu, static_cast<UINT>(i), TRUE, &info)) continue;
+    if (info.wID == itemId) return menu;
+    if (HMENU inner = menuHolding(info.hSubMenu, itemId, depth + 1)) return inner;
+  }
+  return nullptr;
+}
+
+}  // namespace
+
+HMENU TWinSkinForm::barMenuHolding(UINT itemId) const {
+  return Tracking.Form == this ? menuHolding(Tracking.Top, itemId, 0) : nullptr;
+}
+
 void TWinSkinForm::menuSelect(WPARAM wParam, LPARAM lParam) {
   if (Tracking.Form != this) return;
   const UINT flags = HIWORD(wParam);

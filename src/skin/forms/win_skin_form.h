@@ -195,6 +195,8 @@ class TWinSkinForm : public TComponent {
   bool dialogChar(const TMessage& message);
   // What the open drop-down selected (WM_MENUSELECT), and each message of its loop.
   void menuSelect(WPARAM wParam, LPARAM lParam);
+  // The menu of the open bar drop-down's tree holding the item `itemId`, or null.
+  HMENU barMenuHolding(UINT itemId) const;
   bool menuBarFilter(MSG& msg);
   friend LRESULT CALLBACK BarMenuFilter(int code, WPARAM wParam, LPARAM lParam);
   void subclassMDIClient();

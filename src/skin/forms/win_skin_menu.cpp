@@ -204,13 +204,18 @@ void TWinSkinMenu::drawCaption(HDC dc, const TMenuBtn& button, const RECT& rect)
 }
 
 void TWinSkinMenu::drawMDIButtons(HDC dc, const RECT& bar) {
-  bool any = false;
+  // The child may have been maximised without its caption button (a message, a key):
+  // the buttons that show then are found and placed now.
+  if (!FOwner->Manager()->MDIMaximized()) {
+    FOwner->Manager()->SetMDIMaximized(true);
+    for (const auto& button : FOwner->SysButtons())
+      if (button->Data().Visibility == 100) FOwner->IsVisible(*button);
+    FOwner->LayoutButtons();
+  }
   for (const auto& button : FOwner->SysButtons()) {
     if (button->Data().Visibility != 100 || !button->Visible() || button->Data().Map.Empty()) continue;
     button->Draw(dc, 1, {bar.left, bar.top});
-    any = true;
   }
-  if (any && !FOwner->Manager()->MDIMaximized()) FOwner->Manager()->SetMDIMaximized(true);
 }
 
 void TWinSkinMenu::Paint(HDC dc, const RECT& bar) {
