@@ -16,6 +16,7 @@
 
 #include "framework/gdi_object.h"
 #include "framework/menus.h"
+#include "framework/screen.h"
 #include "gallery/gallery_form.h"
 #include "gallery/mdi_demo.h"
 #include "skin/data/skin_manager_link.h"
@@ -163,6 +164,51 @@ TEST_F(MenuBarTest, TheBarIsTheSkinsAndTheWindowHasNoMenuOfItsOwn) {
   for (int x = menu->BarRect().left + 2; x < menu->BarRect().right - 2; x += 7)
     if (GetPixel(screen, window.left + x, window.top + item.top + 2) != systemMenu) ++skinned;
   EXPECT_GT(skinned, 0) << "the bar shows the skin's background";
+}
+
+// The drop-downs' items are framework items without handlers of their own: the window
+// measures and draws them in the skin, not in the system's look.
+TEST_F(MenuBarTest, TheDropDownsItemsAreMeasuredAndDrawnInTheSkin) {
+  auto* item = dynamic_cast<TMenuItem*>(Form->FindComponent("miChecked"));
+  ASSERT_NE(item, nullptr);
+  const RECT rect{0, 0, 150, 22};
+  const auto drawn = [&](const std::function<void(HDC)>& draw) {
+    TBitmap bitmap(rect.right, rect.bottom);
+    {
+      MemoryDC dc;
+      SelectScope select(dc, bitmap.Handle());
+      SelectScope font(dc, Screen.MenuFont().Handle());
+      draw(dc);
+    }
+    std::vector<COLORREF> pixels;
+    for (int y = 0; y < rect.bottom; ++y)
+      for (int x = 0; x < rect.right; ++x) pixels.push_back(bitmap.Pixel(x, y));
+    return pixels;
+  };
+  const auto byTheWindow = drawn([&](HDC dc) {
+    DRAWITEMSTRUCT draw{};
+    draw.CtlType = ODT_MENU;
+    draw.itemID = item->Command();
+    draw.itemState = ODS_SELECTED;
+    draw.hwndItem = reinterpret_cast<HWND>(dropDownOf(1));
+    draw.hDC = dc;
+    draw.rcItem = rect;
+    EXPECT_EQ(SendMessageA(Form->Handle(), WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(&draw)), TRUE);
+  });
+  const auto inTheSkin = drawn([&](HDC dc) { skin()->DrawItem(*item, dc, rect, true); });
+  const auto systemLook = drawn([&](HDC dc) { item->DefaultDraw(dc, rect, true); });
+  EXPECT_TRUE(byTheWindow == inTheSkin) << "drawn as the skin draws it";
+  EXPECT_FALSE(byTheWindow == systemLook) << "not in the system's look";
+
+  MEASUREITEMSTRUCT measure{};
+  measure.CtlType = ODT_MENU;
+  measure.itemID = item->Command();
+  EXPECT_EQ(SendMessageA(Form->Handle(), WM_MEASUREITEM, 0, reinterpret_cast<LPARAM>(&measure)), TRUE);
+  MemoryDC dc;
+  SelectScope font(dc, Screen.MenuFont().Handle());
+  int width = 0, height = 0;
+  item->DefaultMeasure(dc, width, height);
+  EXPECT_GT(static_cast<int>(measure.itemWidth), width) << "the skin's room for the glyph cell is added";
 }
 
 TEST_F(MenuBarTest, AltWithALetterOpensItsItemAndEnterChoosesTheFirstEntry) {

@@ -115,27 +115,47 @@ void TWinSkinForm::DrawItem(TMenuItem& item, HDC dc, const RECT& rect, bool sele
 
 bool TWinSkinForm::foreignMenuItem(UINT msg, LPARAM lParam, LRESULT& result) {
   if (!FMenuPainter || !lParam) return false;
-  // The items of the bar's drop-downs are the framework menu's.
+  // The items of the bar's drop-downs are the framework menu's: an item with handlers
+  // (the skin's, or its own) is measured and drawn by them, any other in the skin all
+  // the same, as the skinned bar's drop-downs are.
   if (TMainMenu* bar = FSkinMenu ? FSkinMenu->MainMenu() : nullptr) {
     if (msg == WM_MEASUREITEM) {
       auto& measure = *reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
       TMenuItem* item = measure.CtlType == ODT_MENU ? bar->FindCommand(measure.itemID) : nullptr;
-      if (item && MeasureMenuItem(*item, measure)) {
+      if (item && (item->OnMeasureItem || item->OnDrawItem)) {
+        if (!MeasureMenuItem(*item, measure)) return false;
+        result = TRUE;
+        return true;
+      }
+      if (item) {
+        MemoryDC dc;
+        SelectScope font(dc, Screen.MenuFont().Handle());
+        int width = 0, height = 0;
+        item->DefaultMeasure(dc, width, height);
+        MeasureItem(*item, dc, width, height);
+        measure.itemWidth = static_cast<UINT>(std::max(width, 0));
+        measure.itemHeight = static_cast<UINT>(std::max(height, 0));
         result = TRUE;
         return true;
       }
     } else {
       const auto& draw = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
-      if (TMenuItem* item = draw.CtlType == ODT_MENU ? bar->FindCommand(draw.itemID) : nullptr) {
+      TMenuItem* item = draw.CtlType == ODT_MENU && draw.hDC ? bar->FindCommand(draw.itemID) : nullptr;
+      if (item) {
         FDrawingMenu = reinterpret_cast<HMENU>(draw.hwndItem);
         struct Done {
           HMENU& Menu;
           ~Done() { Menu = nullptr; }
         } done{FDrawingMenu};
-        if (DrawMenuItem(*item, draw)) {
-          result = TRUE;
-          return true;
+        if (item->OnDrawItem) {
+          DrawMenuItem(*item, draw);
+        } else {
+          SavedDC saved(draw.hDC);
+          SelectObject(draw.hDC, Screen.MenuFont().Handle());
+          DrawItem(*item, draw.hDC, draw.rcItem, (draw.itemState & ODS_SELECTED) != 0);
         }
+        result = TRUE;
+        return true;
       }
     }
   }
