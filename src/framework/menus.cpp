@@ -236,25 +236,23 @@ void appendItems(HMENU menu, const std::vector<TMenuItem*>& items) {
       AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
       continue;
     }
-    UINT flags = MF_STRING | (item->Enabled() ? 0u : MF_GRAYED) | (item->Checked() ? MF_CHECKED : 0u);
-    if (item->Items().empty()) {
-      AppendMenuA(menu, flags, item->Command(), item->Caption().c_str());
-      continue;
-    }
     // An item that opens a sub-menu keeps its own command as its id too, so the
     // menu's messages about it name the item.
-    HMENU sub = CreatePopupMenu();
-    appendItems(sub, item->Items());
     std::string caption = item->Caption();
     MENUITEMINFOA info{};
     info.cbSize = sizeof info;
-    info.fMask = MIIM_FTYPE | MIIM_STATE | MIIM_ID | MIIM_SUBMENU | MIIM_STRING;
+    info.fMask = MIIM_FTYPE | MIIM_STATE | MIIM_ID | MIIM_STRING;
     info.fType = MFT_STRING;
-    info.fState = item->Enabled() ? MFS_ENABLED : MFS_GRAYED;
+    info.fState = (item->Enabled() ? MFS_ENABLED : MFS_GRAYED) | (item->Checked() ? MFS_CHECKED : 0u);
     info.wID = item->Command();
-    info.hSubMenu = sub;
     info.dwTypeData = caption.data();
-    if (!InsertMenuItemA(menu, static_cast<UINT>(GetMenuItemCount(menu)), TRUE, &info)) DestroyMenu(sub);
+    if (!item->Items().empty()) {
+      info.fMask |= MIIM_SUBMENU;
+      info.hSubMenu = CreatePopupMenu();
+      appendItems(info.hSubMenu, item->Items());
+    }
+    if (!InsertMenuItemA(menu, static_cast<UINT>(GetMenuItemCount(menu)), TRUE, &info) && info.hSubMenu)
+      DestroyMenu(info.hSubMenu);
   }
 }
 

@@ -29,15 +29,20 @@ namespace {
 
 using namespace std::chrono_literals;
 
-// The menu shown by the visible pop-up menu window nearest the top, or null.
-HMENU openDropDown() {
+// The visible pop-up menu window nearest the top, or null.
+HWND openDropDownWindow() {
   for (HWND w = GetTopWindow(nullptr); w; w = GetWindow(w, GW_HWNDNEXT)) {
     char className[16] = {};
     GetClassNameA(w, className, sizeof className);
-    if (IsWindowVisible(w) && lstrcmpA(className, "#32768") == 0)
-      return reinterpret_cast<HMENU>(SendMessageA(w, MN_GETHMENU, 0, 0));
+    if (IsWindowVisible(w) && lstrcmpA(className, "#32768") == 0) return w;
   }
   return nullptr;
+}
+
+// The menu it shows, or null.
+HMENU openDropDown() {
+  const HWND window = openDropDownWindow();
+  return window ? reinterpret_cast<HMENU>(SendMessageA(window, MN_GETHMENU, 0, 0)) : nullptr;
 }
 
 // A user at the keyboard and the mouse: a script run on another thread, so the menus'
@@ -436,15 +441,8 @@ TEST_F(MenuBarTest, APlainMDIFramesBarShowsAMaximisedChildsButtonsAndItsDropDown
     test::MouseButton(MOUSEEVENTF_LEFTDOWN);
     test::MouseButton(MOUSEEVENTF_LEFTUP);
     opened = u.Sees(windowMenu);
-    for (HWND w = GetTopWindow(nullptr); w; w = GetWindow(w, GW_HWNDNEXT)) {
-      char className[16] = {};
-      GetClassNameA(w, className, sizeof className);
-      if (!IsWindowVisible(w) || lstrcmpA(className, "#32768") != 0) continue;
-      RECT r{};
-      GetWindowRect(w, &r);
-      height = r.bottom - r.top;
-      break;
-    }
+    RECT r{};
+    if (const HWND dropDown = openDropDownWindow(); dropDown && GetWindowRect(dropDown, &r)) height = r.bottom - r.top;
     u.Keys({VK_RETURN});
     u.Sees(nullptr);
   });

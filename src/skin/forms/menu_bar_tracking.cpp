@@ -7,12 +7,8 @@
 // open drop-down when the user moves to another item and leaves that item's number
 // behind; TrackMenuBtn then opens it once the first loop has ended, so two menu loops
 // never run inside each other.
-#include <windowsx.h>
-
 #include "framework/form.h"
-#include "framework/framework_messages.h"
 #include "framework/menus.h"
-#include "skin/data/skin_data.h"
 #include "skin/forms/menu_bar_layout.h"
 #include "skin/forms/skin_manager.h"
 #include "skin/forms/win_skin_form.h"
@@ -178,19 +174,23 @@ bool TWinSkinForm::menuBarFilter(MSG& msg) {
     Tracking.DownKeySent = true;
     PostMessageA(msg.hwnd ? msg.hwnd : FHandle, WM_KEYDOWN, VK_DOWN, 0);
   }
-  std::vector<bool> canOpen;
-  for (const auto& button : FSkinMenu->Buttons())
-    canOpen.push_back(button->Visible() && button->Enabled() && !button->Caption().empty());
+  // The item an arrow key moves to, among those that can open.
+  const auto neighbour = [this](int step) {
+    std::vector<bool> canOpen;
+    for (const auto& button : FSkinMenu->Buttons())
+      canOpen.push_back(button->Visible() && button->Enabled() && !button->Caption().empty());
+    return NeighbourMenuItem(canOpen, Tracking.Index, step);
+  };
   int target = -1;
   bool key = false;
   switch (msg.message) {
     case WM_KEYDOWN: {
       const bool selected = Tracking.SelectedFlags != NoSelection && Tracking.SelectedMenu;
       if (msg.wParam == VK_RIGHT && !(selected && (Tracking.SelectedFlags & MF_POPUP))) {
-        target = NeighbourMenuItem(canOpen, Tracking.Index, 1);
+        target = neighbour(1);
         key = true;
       } else if (msg.wParam == VK_LEFT && (!selected || Tracking.SelectedMenu == Tracking.Top)) {
-        target = NeighbourMenuItem(canOpen, Tracking.Index, -1);
+        target = neighbour(-1);
         key = true;
       }
       break;
@@ -201,9 +201,7 @@ bool TWinSkinForm::menuBarFilter(MSG& msg) {
     case WM_MOUSEMOVE: {
       if (msg.pt.x == Tracking.LastCursor.x && msg.pt.y == Tracking.LastCursor.y) break;
       Tracking.LastCursor = msg.pt;
-      RECT window{};
-      GetWindowRect(FHandle, &window);
-      if (TMenuBtn* under = FSkinMenu->FindButton({msg.pt.x - window.left, msg.pt.y - window.top}))
+      if (TMenuBtn* under = FSkinMenu->FindButton(toWindow(MAKELPARAM(msg.pt.x, msg.pt.y))))
         if (under->Enabled()) target = under->Index();
       break;
     }
@@ -219,7 +217,7 @@ bool TWinSkinForm::menuBarFilter(MSG& msg) {
 bool TWinSkinForm::keyMenu(unsigned key) {
   if (!FSkinMenu) return false;
   // Alt or F10 alone opens the first item; Alt with a letter the item it names.
-  TMenuBtn* button = key ? FSkinMenu->FindAccelButton(key) : FSkinMenu->FirstButton();
+  TMenuBtn* button = key ? FindAccelButton(key) : FSkinMenu->FirstButton();
   if (button)
     OpenButtonAt(*button);
   else
@@ -229,7 +227,7 @@ bool TWinSkinForm::keyMenu(unsigned key) {
 
 bool TWinSkinForm::dialogChar(const TMessage& message) {
   if (!FSkinMenu || !onlyAlt(message.LParam)) return false;
-  TMenuBtn* button = FSkinMenu->FindAccelButton(static_cast<unsigned>(message.WParam));
+  TMenuBtn* button = FindAccelButton(static_cast<unsigned>(message.WParam));
   if (!button) return false;
   OpenButtonAt(*button);
   return true;

@@ -12,7 +12,6 @@
 namespace velmora {
 
 class TMenuItem;
-class TSkinData;
 class TWinSkinForm;
 class TWinSkinMenu;
 
@@ -93,6 +92,7 @@ class TMenuBtn : public TNCObject {
   bool FEnabled = true;
   HMENU FSubMenu = nullptr;
   UINT FCommand = 0;
+  int FTextWidth = 0;  // of the caption in the menu font
 };
 
 }  // namespace velmora

@@ -301,10 +301,7 @@ bool TWinSkinForm::stageA(UINT msg, WPARAM wParam, LPARAM lParam, const TSubclas
   if (msg == WM_SKINMENUKEY) {
     // A press at a screen point opens the bar's item there; caption buttons are not
     // pressed this way.
-    RECT window{};
-    GetWindowRect(FHandle, &window);
-    const POINT p{GET_X_LPARAM(lParam) - window.left, GET_Y_LPARAM(lParam) - window.top};
-    if (TMenuBtn* button = FSkinMenu ? FSkinMenu->FindButton(p) : nullptr) OpenButtonAt(*button);
+    if (TMenuBtn* button = FSkinMenu ? FSkinMenu->FindButton(toWindow(lParam)) : nullptr) OpenButtonAt(*button);
     result = 0;
     return true;
   }

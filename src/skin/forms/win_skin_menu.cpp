@@ -73,23 +73,30 @@ void TWinSkinMenu::freeButtons() {
     if (button->FItem) button->FItem->RemoveFreeNotification(this);
   }
   FButtons.clear();
-  FCount = 0;
 }
 
-void TWinSkinMenu::BuildItems() {
+void TWinSkinMenu::BuildItems() { readBar(false); }
+
+// After WM_MDISETMENU only items without a text of their own take the framework's caption.
+void TWinSkinMenu::RebuildItems() { readBar(true); }
+
+void TWinSkinMenu::readBar(bool menuTextFirst) {
   if (HMENU current = GetMenu(FOwner->Handle())) FMenu = current;
   freeButtons();
   if (!FMenu || !IsMenu(FMenu)) {
     FMenu = nullptr;
     return;
   }
-  readItems();
+  readItems(menuTextFirst);
   // The bar is ours to draw now; the frame keeps its room.
   if (GetMenu(FOwner->Handle())) SetMenu(FOwner->Handle(), nullptr);
   Layout();
 }
 
-void TWinSkinMenu::readItems() {
+void TWinSkinMenu::readItems(bool menuTextFirst) {
+  // Captions are measured once here, not at each paint of the bar.
+  MemoryDC dc(nullptr);
+  SelectScope font(dc, Screen.MenuFont().Handle());
   const int count = std::max(GetMenuItemCount(FMenu), 0);
   for (int i = 0; i < count; ++i) {
     auto button = std::make_unique<TMenuBtn>(FOwner, this, i);
@@ -108,32 +115,14 @@ void TWinSkinMenu::readItems() {
     if (TMenuItem* item = FMainMenu ? FMainMenu->FindCommand(button->FCommand) : nullptr) {
       button->FItem = item;
       item->FreeNotification(this);
-      button->FCaption = item->Caption();
+      if (!menuTextFirst || button->FCaption.empty()) button->FCaption = item->Caption();
       button->FEnabled = item->Enabled();
       if (item->Items().empty()) button->FSubMenu = nullptr;
     }
+    button->FTextWidth = textWidth(dc, button->FCaption);
     button->SetVisible(true);
     FButtons.push_back(std::move(button));
   }
-  FCount = count;
-}
-
-void TWinSkinMenu::RebuildItems() {
-  if (HMENU current = GetMenu(FOwner->Handle())) FMenu = current;
-  freeButtons();
-  if (!FMenu || !IsMenu(FMenu)) {
-    FMenu = nullptr;
-    return;
-  }
-  readItems();
-  // Only items without a text of their own take the framework's caption.
-  for (auto& button : FButtons) {
-    char text[MenuTextLength + 1] = {};
-    GetMenuStringA(FMenu, static_cast<UINT>(button->Index()), text, MenuTextLength, MF_BYPOSITION);
-    if (text[0]) button->FCaption = text;
-  }
-  if (GetMenu(FOwner->Handle())) SetMenu(FOwner->Handle(), nullptr);
-  Layout();
 }
 
 RECT TWinSkinMenu::barRect() const {
@@ -166,10 +155,8 @@ void TWinSkinMenu::Layout() {
       input.LimitedByMDIButtons = true;
     }
   }
-  MemoryDC dc(nullptr);
-  SelectScope font(dc, Screen.MenuFont().Handle());
   for (const auto& button : FButtons)
-    input.Items.push_back({textWidth(dc, button->FCaption), button->FCaption.empty(), button->Visible()});
+    input.Items.push_back({button->FTextWidth, button->FCaption.empty(), button->Visible()});
   const std::vector<TSkinRect> rects = MenuBarLayout(input);
   for (std::size_t i = 0; i < FButtons.size(); ++i)
     FButtons[i]->SetRect({rects[i].Left, rects[i].Top, rects[i].Right, rects[i].Bottom});

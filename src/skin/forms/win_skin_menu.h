@@ -47,7 +47,7 @@ class TWinSkinMenu : public TComponent {
 
   const std::vector<std::unique_ptr<TMenuBtn>>& Buttons() const { return FButtons; }
   TMenuBtn* Button(int index) const;
-  int Count() const { return FCount; }
+  int Count() const { return static_cast<int>(FButtons.size()); }
   HMENU Menu() const { return FMenu; }
   TMainMenu* MainMenu() const { return FMainMenu; }
   const RECT& BarRect() const { return FBarRect; }
@@ -62,7 +62,8 @@ class TWinSkinMenu : public TComponent {
 
  private:
   RECT barRect() const;
-  void readItems();
+  void readBar(bool menuTextFirst);
+  void readItems(bool menuTextFirst);
   void freeButtons();
   void drawBackground(HDC dc, int width, int height);
   void drawMDIButtons(HDC dc, const RECT& bar);
@@ -77,7 +78,6 @@ class TWinSkinMenu : public TComponent {
   RECT FBarRect{};
   TBitmap FBitmap;   // the bar's background without texts, for item repaints
   TBitmap FCompose;  // the bar composed off-screen before it is copied
-  int FCount = 0;
   bool FPainting = false;
 };
 
