@@ -122,7 +122,7 @@ int main(int argc, char** argv) {
       {"DrawSkinBitmap, opaque", [&] { DrawSkinBitmap(targetDC, dest, strip, margins, 3, 4, false, false, false); }},
       {"DrawSkinBitmap, trans", [&] { DrawSkinBitmap(targetDC, dest, strip, margins, 3, 4, true, false, false); }},
       {"DrawSkinBitmap, trans, tiled", [&] { DrawSkinBitmap(targetDC, dest, strip, margins, 3, 4, true, true, false); }},
-      {"TransparentCopy (MaskBlt) 400x300", [&] { TransparentCopy(targetDC, dest, fitted, Magenta); }},
+      {"TransparentCopy (AlphaBlend) 400x300", [&] { TransparentCopy(targetDC, dest, fitted, Magenta); }},
       {"TransparentCopyByBlits 400x300", [&] { TransparentCopyByBlits(targetDC, dest, fitted, 0, 0, Magenta); }},
       {"CreateRegionFromBitmap 400x300", [&] { GdiRegion r = CreateRegionFromBitmap(face, 0, 0, 0, 0, 0, Magenta); }},
   };

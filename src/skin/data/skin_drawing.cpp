@@ -5,9 +5,12 @@
 // - Scratch bitmaps are 24-bit DIB sections (TBitmap) rather than device-dependent
 //   bitmaps: their pixels are the same on every display depth and can be read back
 //   directly, and a blit to any DC converts them as a DDB would be.
-// - The colour-keyed copy is one MaskBlt (the program runs on the NT family, where
-//   MaskBlt is always there). The three-blit copy of the old 9x systems is kept only as
-//   the fallback for a DC that refuses MaskBlt (a printer or metafile DC may).
+// - The colour-keyed copy is one AlphaBlend of a 32-bit copy whose key pixels have
+//   alpha 0 and every other pixel alpha 255: with only those two values the blend is an
+//   exact copy-or-keep, and it is one pass over the pixels. MaskBlt gives the same
+//   result but Wine builds it from several raster operations through scratch bitmaps,
+//   some forty times slower. The three-blit copy of the old 9x systems is kept only as
+//   the fallback for a DC that refuses AlphaBlend (a printer or metafile DC may).
 // - Every bad input draws nothing rather than something wrong: an empty or inverted
 //   destination, an empty bitmap, copies whose source or destination has no area (a
 //   negative extent would mirror the copy), negative margins (taken as 0), frame counts
@@ -52,23 +55,32 @@ class BitmapDC {
 
 bool hasArea(const TSkinRect& r) { return r.Width() > 0 && r.Height() > 0; }
 
-// `source` of the source DC repeated over `dest` at its own size, from dest's top-left.
-void tileFromDC(HDC dc, const TSkinRect& dest, HDC source, const TSkinRect& from) {
+// `source` of the source DC repeated over `dest` at its own size, from dest's top-left;
+// with `clip` the last column and row are cut at dest's edge, otherwise drawn whole.
+void tileFromDC(HDC dc, const TSkinRect& dest, HDC source, const TSkinRect& from, bool clip) {
   const int w = from.Width(), h = from.Height();
   if (w <= 0 || h <= 0) return;
   for (std::int64_t x = dest.Left; x < dest.Right; x += w)
-    for (std::int64_t y = dest.Top; y < dest.Bottom; y += h)
-      BitBlt(dc, static_cast<int>(x), static_cast<int>(y), w, h, source, from.Left, from.Top, SRCCOPY);
+    for (std::int64_t y = dest.Top; y < dest.Bottom; y += h) {
+      const int cw = clip ? static_cast<int>(std::min<std::int64_t>(w, dest.Right - x)) : w;
+      const int ch = clip ? static_cast<int>(std::min<std::int64_t>(h, dest.Bottom - y)) : h;
+      BitBlt(dc, static_cast<int>(x), static_cast<int>(y), cw, ch, source, from.Left, from.Top, SRCCOPY);
+    }
 }
 
-void drawPiece(HDC dc, HDC source, const TStretchPiece& piece) {
+// A tiled piece's last tiles are cut at its edge: a scratch would have cut them at its
+// own edge or covered them with the right and bottom pieces drawn after, and drawn
+// straight into a DC they must not reach past the box.
+void drawPiece(HDC dc, HDC source, const TStretchPiece& piece, int offsetX = 0, int offsetY = 0) {
   if (!hasArea(piece.Source) || !hasArea(piece.Dest)) return;
+  const TSkinRect to{piece.Dest.Left + offsetX, piece.Dest.Top + offsetY, piece.Dest.Right + offsetX,
+                     piece.Dest.Bottom + offsetY};
   if (piece.Tiled) {
-    tileFromDC(dc, piece.Dest, source, piece.Source);
+    tileFromDC(dc, to, source, piece.Source, true);
     return;
   }
-  StretchBlt(dc, piece.Dest.Left, piece.Dest.Top, piece.Dest.Width(), piece.Dest.Height(), source, piece.Source.Left,
-             piece.Source.Top, piece.Source.Width(), piece.Source.Height(), SRCCOPY);
+  StretchBlt(dc, to.Left, to.Top, to.Width(), to.Height(), source, piece.Source.Left, piece.Source.Top,
+             piece.Source.Width(), piece.Source.Height(), SRCCOPY);
 }
 
 // The pieces of `bitmap` stretched into `scratch`. False when nothing could be read:
@@ -88,33 +100,74 @@ bool fillScratch(TBitmap& scratch, const TBitmap& bitmap, const std::vector<TStr
 
 // A scratch bitmap of width x height holding the pieces, or an empty one when there was
 // nothing to draw.
-TBitmap composeScratch(int width, int height, const TBitmap& bitmap, const std::vector<TStretchPiece>& pieces) {
-  TBitmap scratch(width, height);
+TBitmap composeScratch(int width, int height, const TBitmap& bitmap, const std::vector<TStretchPiece>& pieces,
+                       TPixelFormat format = TPixelFormat::pf24bit) {
+  TBitmap scratch(width, height, format);
   if (!fillScratch(scratch, bitmap, pieces)) return TBitmap();
   return scratch;
 }
 
-TBitmap nineParts(const RECT& dest, const TBitmap& bitmap, const TMargins& margins, int frameIndex, int frameCount,
-                  bool tile, bool vertical, bool& filled) {
-  filled = false;
-  const int w = extent(dest.left, dest.right), h = extent(dest.top, dest.bottom);
-  if (w <= 0 || h <= 0) return TBitmap();
-  TBitmap result(w, h);
+std::vector<TStretchPiece> ninePartPieces(const TBitmap& bitmap, const TMargins& margins, int frameIndex,
+                                          int frameCount, bool tile, bool vertical, int w, int h) {
   const TFrame frame = SelectFrame(bitmap.Width(), bitmap.Height(), frameIndex, frameCount, vertical);
-  filled = fillScratch(result, bitmap, NinePartPieces(frame, FitMargins(margins, w, h), w, h, tile));
-  return result;
+  return NinePartPieces(frame, FitMargins(margins, w, h), w, h, tile);
 }
 
-// The whole of `bitmap` at (x, y) in `dc`: plain, or leaving magenta out.
-void putScratch(HDC dc, int x, int y, const TBitmap& scratch, bool trans) {
+// The whole of `scratch` at (x, y) in `dc`.
+void putOpaque(HDC dc, int x, int y, const TBitmap& scratch) {
   if (scratch.Empty()) return;
-  if (trans) {
-    const RECT at{x, y, clampToInt(std::int64_t{x} + scratch.Width()), clampToInt(std::int64_t{y} + scratch.Height())};
-    TransparentCopy(dc, at, scratch, SkinTransparentColor);
-    return;
-  }
   BitmapDC source(scratch.Handle());
   if (source) BitBlt(dc, x, y, scratch.Width(), scratch.Height(), source.Get(), 0, 0, SRCCOPY);
+}
+
+// Whether a pixel (blue first) is `key`.
+bool isKey(const std::uint8_t* p, COLORREF key) {
+  return p[0] == GetBValue(key) && p[1] == GetGValue(key) && p[2] == GetRValue(key);
+}
+
+// A 32-bit pixel made ready for a premultiplied blend: all zero (transparent) for the
+// key, fully opaque otherwise.
+void keyOutPixel(std::uint8_t* q, COLORREF key) {
+  if (isKey(q, key)) {
+    q[0] = q[1] = q[2] = q[3] = 0;
+    return;
+  }
+  q[3] = 255;
+}
+
+// The whole of a 32-bit bitmap made by keyOutPixel blended onto dc at (x, y); false
+// when the DC refuses the blend.
+bool blendKeyed(HDC dc, int x, int y, const TBitmap& keyed) {
+  BitmapDC source(keyed.Handle());
+  if (!source) return true;  // nothing could be drawn, and nothing else would draw it
+  const BLENDFUNCTION overKeepingKey{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
+  return AlphaBlend(dc, x, y, keyed.Width(), keyed.Height(), source.Get(), 0, 0, keyed.Width(), keyed.Height(),
+                    overKeepingKey);
+}
+
+// The pieces of `bitmap`, laid out in a width x height box, drawn into dc with the box's
+// top-left at (x, y). Opaque pieces go straight into dc. With `trans` they are composed
+// first, so that the key is left out after stretching, and the composition is blended.
+void drawFitted(HDC dc, int x, int y, int width, int height, const TBitmap& bitmap,
+                const std::vector<TStretchPiece>& pieces, bool trans) {
+  if (!trans) {
+    BitmapDC source(bitmap.Handle());
+    if (!source) return;
+    const int previousMode = SetStretchBltMode(dc, COLORONCOLOR);
+    for (const TStretchPiece& piece : pieces) drawPiece(dc, source.Get(), piece, x, y);
+    if (previousMode) SetStretchBltMode(dc, previousMode);
+    return;
+  }
+  TBitmap composed = composeScratch(width, height, bitmap, pieces, TPixelFormat::pf32bit);
+  if (composed.Empty()) return;
+  for (int row = 0; row < height; ++row) {
+    std::uint8_t* q = composed.ScanLine(row);
+    for (int column = 0; column < width; ++column, q += 4) keyOutPixel(q, SkinTransparentColor);
+  }
+  if (blendKeyed(dc, x, y, composed)) return;
+  // A DC that cannot blend gets the three-blit copy, from the pieces composed again.
+  const RECT at{x, y, clampToInt(std::int64_t{x} + width), clampToInt(std::int64_t{y} + height)};
+  TransparentCopyByBlits(dc, at, composeScratch(width, height, bitmap, pieces), 0, 0, SkinTransparentColor);
 }
 
 // A monochrome mask of width x height from (sourceX, sourceY) of `bitmap`: 1 (white)
@@ -134,6 +187,25 @@ GdiBitmap makeMask(const TBitmap& bitmap, int sourceX, int sourceY, int width, i
   return GdiBitmap(CreateBitmap(width, height, 1, 1, bits.data()));
 }
 
+// A 32-bit premultiplied copy of width x height from (sourceX, sourceY) of `bitmap`:
+// fully transparent (all zero) where the pixel is `key`, the pixel fully opaque elsewhere.
+TBitmap makeKeyedAlpha(const TBitmap& bitmap, int sourceX, int sourceY, int width, int height, COLORREF key) {
+  TBitmap keyed(width, height, TPixelFormat::pf32bit);
+  if (keyed.Empty()) return keyed;
+  const int bytes = bitmap.BytesPerPixel();
+  for (int y = 0; y < height; ++y) {
+    const std::uint8_t* p = bitmap.ScanLine(sourceY + y) + static_cast<std::size_t>(sourceX) * bytes;
+    std::uint8_t* q = keyed.ScanLine(y);
+    for (int x = 0; x < width; ++x, p += bytes, q += 4) {
+      q[0] = p[0];
+      q[1] = p[1];
+      q[2] = p[2];
+      keyOutPixel(q, key);
+    }
+  }
+  return keyed;
+}
+
 // The part of a transparent copy that lands: dest's size, but no more than the bitmap
 // holds from the source point. False when nothing lands.
 bool copyExtent(const RECT& dest, const TBitmap& bitmap, int sourceX, int sourceY, int& width, int& height) {
@@ -144,10 +216,6 @@ bool copyExtent(const RECT& dest, const TBitmap& bitmap, int sourceX, int source
   return width > 0 && height > 0;
 }
 
-// MAKEROP4(foreground, background): where the mask is 1 the foreground operation
-// applies (0xAA0029 leaves the destination alone), where it is 0 the background one.
-constexpr DWORD KeepWhereMaskIsSet = MAKEROP4(0x00AA0029, SRCCOPY);
-
 }  // namespace
 
 TMargins MarginsOf(const TDataSkinObject& element) {
@@ -156,17 +224,21 @@ TMargins MarginsOf(const TDataSkinObject& element) {
 
 TBitmap SkinBitmapSizing(const RECT& dest, const TBitmap& bitmap, const TMargins& margins, int frameIndex,
                          int frameCount, bool tile, bool vertical) {
-  bool filled = false;
-  return nineParts(dest, bitmap, margins, frameIndex, frameCount, tile, vertical, filled);
+  const int w = extent(dest.left, dest.right), h = extent(dest.top, dest.bottom);
+  if (w <= 0 || h <= 0) return TBitmap();
+  TBitmap result(w, h);
+  fillScratch(result, bitmap, ninePartPieces(bitmap, margins, frameIndex, frameCount, tile, vertical, w, h));
+  return result;  // black when nothing could be read
 }
 
 void DrawSkinBitmap(HDC dc, const RECT& dest, const TBitmap& bitmap, const TMargins& margins, int frameIndex,
                     int frameCount, bool trans, bool tile, bool vertical) {
   const RECT at = dest;  // the caller's rectangle may live in something the drawing changes
   if (inverted(at) || bitmap.Empty()) return;
-  bool filled = false;
-  const TBitmap fitted = nineParts(at, bitmap, margins, frameIndex, frameCount, tile, vertical, filled);
-  if (filled) putScratch(dc, at.left, at.top, fitted, trans);
+  const int w = extent(at.left, at.right), h = extent(at.top, at.bottom);
+  if (w <= 0 || h <= 0) return;
+  drawFitted(dc, at.left, at.top, w, h, bitmap, ninePartPieces(bitmap, margins, frameIndex, frameCount, tile, vertical, w, h),
+             trans);
 }
 
 void DrawThreePartTiled(HDC dc, const RECT& dest, const TBitmap& bitmap, const TMargins& margins, int frameIndex,
@@ -175,7 +247,10 @@ void DrawThreePartTiled(HDC dc, const RECT& dest, const TBitmap& bitmap, const T
   const int w = extent(dest.left, dest.right), h = extent(dest.top, dest.bottom);
   if (w <= 0 || h <= 0) return;
   const TFrame frame = SelectFrame(bitmap.Width(), bitmap.Height(), frameIndex, frameCount, vertical);
-  putScratch(dc, dest.left, dest.top, composeScratch(w, h, bitmap, ThreePartTiledPieces(frame, margins, w, h)), trans);
+  const std::vector<TStretchPiece> pieces = ThreePartTiledPieces(frame, margins, w, h);
+  // The last middle piece may reach past the box, so even the opaque drawing is composed.
+  if (trans) drawFitted(dc, dest.left, dest.top, w, h, bitmap, pieces, true);
+  else putOpaque(dc, dest.left, dest.top, composeScratch(w, h, bitmap, pieces));
 }
 
 void DrawThreePartStretched(HDC dc, const RECT& dest, const TBitmap& bitmap, const TMargins& margins, int frameIndex,
@@ -197,7 +272,7 @@ void DrawFrameStretched(HDC dc, const RECT& dest, const TBitmap& bitmap, int fra
   if (w <= 0 || h <= 0) return;
   const TFrame f = SelectFrame(bitmap.Width(), bitmap.Height(), frameIndex, frameCount, false);
   const TStretchPiece whole{{f.X, f.Y, f.X + f.Width, f.Y + f.Height}, {0, 0, w, h}};
-  putScratch(dc, dest.left, dest.top, composeScratch(w, h, bitmap, {whole}), trans);
+  drawFitted(dc, dest.left, dest.top, w, h, bitmap, {whole}, trans);
 }
 
 void DrawFrameCentred(HDC dc, const RECT& dest, const TBitmap& bitmap, int frameIndex, int frameCount, bool trans) {
@@ -206,7 +281,7 @@ void DrawFrameCentred(HDC dc, const RECT& dest, const TBitmap& bitmap, int frame
   if (f.Width <= 0 || f.Height <= 0) return;
   const TStretchPiece unscaled{{f.X, f.Y, f.X + f.Width, f.Y + f.Height}, {0, 0, f.Width, f.Height}};
   const TPoint at = CentredOrigin(toSkinRect(dest), f.Width, f.Height);
-  putScratch(dc, at.X, at.Y, composeScratch(f.Width, f.Height, bitmap, {unscaled}), trans);
+  drawFitted(dc, at.X, at.Y, f.Width, f.Height, bitmap, {unscaled}, trans);
 }
 
 void TileDraw(HDC dc, const RECT& dest, const TBitmap& bitmap, const RECT& source) {
@@ -214,7 +289,7 @@ void TileDraw(HDC dc, const RECT& dest, const TBitmap& bitmap, const RECT& sourc
   const TSkinRect from = toSkinRect(source);
   if (!hasArea(from)) return;
   BitmapDC sourceDC(bitmap.Handle());
-  if (sourceDC) tileFromDC(dc, toSkinRect(dest), sourceDC.Get(), from);
+  if (sourceDC) tileFromDC(dc, toSkinRect(dest), sourceDC.Get(), from, false);
 }
 
 void CopyBitmap(HDC dc, int x, int y, const TBitmap& bitmap) {
@@ -231,13 +306,15 @@ void TransparentCopy(HDC dc, const RECT& dest, const TBitmap& bitmap, COLORREF k
 void TransparentCopy(HDC dc, const RECT& dest, const TBitmap& bitmap, int sourceX, int sourceY, COLORREF key) {
   int w = 0, h = 0;
   if (!copyExtent(dest, bitmap, sourceX, sourceY, w, h)) return;
-  GdiBitmap mask = makeMask(bitmap, sourceX, sourceY, w, h, key);
-  if (!mask) return;
+  GdiFlush();  // the source's pixels are read directly
+  const TBitmap keyed = makeKeyedAlpha(bitmap, sourceX, sourceY, w, h, key);
+  if (keyed.Empty()) return;
   bool done = false;
   {
-    BitmapDC source(bitmap.Handle());
+    BitmapDC source(keyed.Handle());
     if (!source) return;
-    done = MaskBlt(dc, dest.left, dest.top, w, h, source.Get(), sourceX, sourceY, mask, 0, 0, KeepWhereMaskIsSet);
+    const BLENDFUNCTION overKeepingKey{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
+    done = AlphaBlend(dc, dest.left, dest.top, w, h, source.Get(), 0, 0, w, h, overKeepingKey);
   }
   if (!done) TransparentCopyByBlits(dc, dest, bitmap, sourceX, sourceY, key);
 }

@@ -59,7 +59,7 @@ void CopyBitmap(HDC dc, int x, int y, const TBitmap& bitmap);
 void TransparentCopy(HDC dc, const RECT& dest, const TBitmap& bitmap, COLORREF key);
 void TransparentCopy(HDC dc, const RECT& dest, const TBitmap& bitmap, int sourceX, int sourceY, COLORREF key);
 // The same copy made of three plain blits (source, mask, source) for DCs that cannot
-// do MaskBlt; TransparentCopy falls back on it when MaskBlt fails.
+// do AlphaBlend; TransparentCopy falls back on it when AlphaBlend fails.
 void TransparentCopyByBlits(HDC dc, const RECT& dest, const TBitmap& bitmap, int sourceX, int sourceY,
                             COLORREF key);
 
