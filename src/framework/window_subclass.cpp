@@ -1,7 +1,13 @@
 // Subclassing of existing windows through one installed procedure per window.
+//
+// Each window's chain is found through a table in the process rather than a window
+// property: the procedure looks its chain up for every message, and Wine answers
+// GetProp with a round trip to its server, some tens of microseconds each time.
 #include "framework/window_subclass.h"
 
 #include <algorithm>
+#include <mutex>
+#include <unordered_map>
 #include <vector>
 
 #include "framework/application.h"
@@ -9,8 +15,6 @@
 namespace velmora {
 
 namespace {
-
-const char ChainProperty[] = "VelmoraSubclassChain";
 
 LRESULT CALLBACK SubclassProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
 
@@ -43,7 +47,21 @@ struct Chain {
   int Nesting = 0;
   std::vector<std::shared_ptr<Layer>> Layers;
 
-  static Chain* Of(HWND window) { return static_cast<Chain*>(GetPropA(window, ChainProperty)); }
+  static Chain* Of(HWND window) {
+    std::lock_guard lock(tableLock());
+    auto it = table().find(window);
+    return it == table().end() ? nullptr : it->second;
+  }
+  static void Enter(Chain* chain) {
+    std::lock_guard lock(tableLock());
+    table()[chain->Window] = chain;
+  }
+  // Takes the window's entry out if it is still this chain's.
+  static void Leave(const Chain* chain) {
+    std::lock_guard lock(tableLock());
+    auto it = table().find(chain->Window);
+    if (it != table().end() && it->second == chain) table().erase(it);
+  }
 
   LONG_PTR currentProcedure() const {
     return Unicode ? GetWindowLongPtrW(Window, GWLP_WNDPROC) : GetWindowLongPtrA(Window, GWLP_WNDPROC);
@@ -74,7 +92,7 @@ struct Chain {
   // The window's last message: the window is gone, its procedure stays as it is.
   void windowGone() {
     Destroyed = true;
-    RemovePropA(Window, ChainProperty);
+    Leave(this);
     for (const auto& layer : Layers) layer->Owner = nullptr;
   }
 
@@ -90,6 +108,7 @@ struct Chain {
       Destroyed = true;
     }
     if (Destroyed) {
+      Leave(this);
       delete this;
       return;
     }
@@ -99,8 +118,18 @@ struct Chain {
       SetWindowLongPtrW(Window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(Previous));
     else
       SetWindowLongPtrA(Window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(Previous));
-    RemovePropA(Window, ChainProperty);
+    Leave(this);
     delete this;
+  }
+
+ private:
+  static std::unordered_map<HWND, Chain*>& table() {
+    static std::unordered_map<HWND, Chain*> chains;
+    return chains;
+  }
+  static std::mutex& tableLock() {
+    static std::mutex lock;
+    return lock;
   }
 };
 
@@ -153,12 +182,12 @@ bool TWindowSubclass::Attach(HWND window, TSubclassProc proc) {
     auto made = std::make_unique<Chain>();
     made->Window = window;
     made->Unicode = IsWindowUnicode(window) != FALSE;
-    if (!SetPropA(window, ChainProperty, made.get())) return false;
+    Chain::Enter(made.get());  // before the procedure is in place: it may be called at once
     const LONG_PTR ours = reinterpret_cast<LONG_PTR>(SubclassProc);
     const LONG_PTR previous = made->Unicode ? SetWindowLongPtrW(window, GWLP_WNDPROC, ours)
                                             : SetWindowLongPtrA(window, GWLP_WNDPROC, ours);
     if (!previous) {
-      RemovePropA(window, ChainProperty);
+      Chain::Leave(made.get());
       return false;
     }
     made->Previous = reinterpret_cast<WNDPROC>(previous);
