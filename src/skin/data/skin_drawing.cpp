@@ -100,9 +100,8 @@ bool fillScratch(TBitmap& scratch, const TBitmap& bitmap, const std::vector<TStr
 
 // A scratch bitmap of width x height holding the pieces, or an empty one when there was
 // nothing to draw.
-TBitmap composeScratch(int width, int height, const TBitmap& bitmap, const std::vector<TStretchPiece>& pieces,
-                       TPixelFormat format = TPixelFormat::pf24bit) {
-  TBitmap scratch(width, height, format);
+TBitmap composeScratch(int width, int height, const TBitmap& bitmap, const std::vector<TStretchPiece>& pieces) {
+  TBitmap scratch(width, height);
   if (!fillScratch(scratch, bitmap, pieces)) return TBitmap();
   return scratch;
 }
@@ -135,16 +134,6 @@ void keyOutPixel(std::uint8_t* q, COLORREF key) {
   q[3] = 255;
 }
 
-// The whole of a 32-bit bitmap made by keyOutPixel blended onto dc at (x, y); false
-// when the DC refuses the blend.
-bool blendKeyed(HDC dc, int x, int y, const TBitmap& keyed) {
-  BitmapDC source(keyed.Handle());
-  if (!source) return true;  // nothing could be drawn, and nothing else would draw it
-  const BLENDFUNCTION overKeepingKey{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
-  return AlphaBlend(dc, x, y, keyed.Width(), keyed.Height(), source.Get(), 0, 0, keyed.Width(), keyed.Height(),
-                    overKeepingKey);
-}
-
 // The pieces of `bitmap`, laid out in a width x height box, drawn into dc with the box's
 // top-left at (x, y). Opaque pieces go straight into dc. With `trans` they are composed
 // first, so that the key is left out after stretching, and the composition is blended.
@@ -158,16 +147,32 @@ void drawFitted(HDC dc, int x, int y, int width, int height, const TBitmap& bitm
     if (previousMode) SetStretchBltMode(dc, previousMode);
     return;
   }
-  TBitmap composed = composeScratch(width, height, bitmap, pieces, TPixelFormat::pf32bit);
+  TBitmap composed(width, height, TPixelFormat::pf32bit);
   if (composed.Empty()) return;
+  bool blended = false;
+  {
+    BitmapDC target(composed.Handle());
+    BitmapDC source(bitmap.Handle());
+    if (!target || !source) return;
+    SetStretchBltMode(target.Get(), COLORONCOLOR);
+    for (const TStretchPiece& piece : pieces) drawPiece(target.Get(), source.Get(), piece);
+    GdiFlush();  // the pixels are read directly
+    for (int row = 0; row < height; ++row) {
+      std::uint8_t* q = composed.ScanLine(row);
+      for (int column = 0; column < width; ++column, q += 4) keyOutPixel(q, SkinTransparentColor);
+    }
+    const BLENDFUNCTION overKeepingKey{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
+    blended = AlphaBlend(dc, x, y, width, height, target.Get(), 0, 0, width, height, overKeepingKey);
+  }
+  if (blended) return;
+  // A DC that cannot blend gets the three-blit copy, with the key put back.
   for (int row = 0; row < height; ++row) {
     std::uint8_t* q = composed.ScanLine(row);
-    for (int column = 0; column < width; ++column, q += 4) keyOutPixel(q, SkinTransparentColor);
+    for (int column = 0; column < width; ++column, q += 4)
+      if (q[3] == 0) composed.SetPixel(column, row, SkinTransparentColor);
   }
-  if (blendKeyed(dc, x, y, composed)) return;
-  // A DC that cannot blend gets the three-blit copy, from the pieces composed again.
   const RECT at{x, y, clampToInt(std::int64_t{x} + width), clampToInt(std::int64_t{y} + height)};
-  TransparentCopyByBlits(dc, at, composeScratch(width, height, bitmap, pieces), 0, 0, SkinTransparentColor);
+  TransparentCopyByBlits(dc, at, composed, 0, 0, SkinTransparentColor);
 }
 
 // A monochrome mask of width x height from (sourceX, sourceY) of `bitmap`: 1 (white)
