@@ -39,17 +39,18 @@ bool inverted(const RECT& r) { return r.right < r.left || r.bottom < r.top; }
 
 // A bitmap selected into a memory DC of its own for one scope. A bitmap that is
 // selected into another DC already cannot be selected again: the DC is then null.
+// Giving the memory DC back puts its fresh state back, so the bitmap is let go then
+// without a selection of its own.
 class BitmapDC {
  public:
-  explicit BitmapDC(HBITMAP bitmap) : FSelect(FDC, bitmap) {
-    FReady = FDC.Get() && bitmap && GetCurrentObject(FDC, OBJ_BITMAP) == bitmap;
+  explicit BitmapDC(HBITMAP bitmap) {
+    FReady = FDC.Get() && bitmap && SelectObject(FDC, bitmap) && GetCurrentObject(FDC, OBJ_BITMAP) == bitmap;
   }
   HDC Get() const { return FReady ? FDC.Get() : nullptr; }
   explicit operator bool() const { return FReady; }
 
  private:
   MemoryDC FDC;
-  SelectScope FSelect;
   bool FReady = false;
 };
 
