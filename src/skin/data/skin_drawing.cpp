@@ -84,6 +84,14 @@ void drawPiece(HDC dc, HDC source, const TStretchPiece& piece, int offsetX = 0, 
              piece.Source.Width(), piece.Source.Height(), SRCCOPY);
 }
 
+// The pieces drawn from the source DC into dc, offset by (x, y), with COLORONCOLOR
+// stretching; dc's own stretch mode is put back afterwards.
+void stretchPieces(HDC dc, HDC source, const std::vector<TStretchPiece>& pieces, int x = 0, int y = 0) {
+  const int previousMode = SetStretchBltMode(dc, COLORONCOLOR);
+  for (const TStretchPiece& piece : pieces) drawPiece(dc, source, piece, x, y);
+  if (previousMode) SetStretchBltMode(dc, previousMode);
+}
+
 // The pieces of `bitmap` stretched into `scratch`. False when nothing could be read:
 // an empty bitmap, or one that another DC holds selected.
 bool fillScratch(TBitmap& scratch, const TBitmap& bitmap, const std::vector<TStretchPiece>& pieces) {
@@ -92,8 +100,7 @@ bool fillScratch(TBitmap& scratch, const TBitmap& bitmap, const std::vector<TStr
     BitmapDC target(scratch.Handle());
     BitmapDC source(bitmap.Handle());
     if (!target || !source) return false;
-    SetStretchBltMode(target.Get(), COLORONCOLOR);
-    for (const TStretchPiece& piece : pieces) drawPiece(target.Get(), source.Get(), piece);
+    stretchPieces(target.Get(), source.Get(), pieces);
   }
   GdiFlush();  // the pixels may be read directly from here on
   return true;
@@ -142,10 +149,7 @@ void drawFitted(HDC dc, int x, int y, int width, int height, const TBitmap& bitm
                 const std::vector<TStretchPiece>& pieces, bool trans) {
   if (!trans) {
     BitmapDC source(bitmap.Handle());
-    if (!source) return;
-    const int previousMode = SetStretchBltMode(dc, COLORONCOLOR);
-    for (const TStretchPiece& piece : pieces) drawPiece(dc, source.Get(), piece, x, y);
-    if (previousMode) SetStretchBltMode(dc, previousMode);
+    if (source) stretchPieces(dc, source.Get(), pieces, x, y);
     return;
   }
   TBitmap composed(width, height, TPixelFormat::pf32bit);
@@ -155,8 +159,7 @@ void drawFitted(HDC dc, int x, int y, int width, int height, const TBitmap& bitm
     BitmapDC target(composed.Handle());
     BitmapDC source(bitmap.Handle());
     if (!target || !source) return;
-    SetStretchBltMode(target.Get(), COLORONCOLOR);
-    for (const TStretchPiece& piece : pieces) drawPiece(target.Get(), source.Get(), piece);
+    stretchPieces(target.Get(), source.Get(), pieces);
     GdiFlush();  // the pixels are read directly
     for (int row = 0; row < height; ++row) {
       std::uint8_t* q = composed.ScanLine(row);
@@ -183,12 +186,11 @@ GdiBitmap makeMask(const TBitmap& bitmap, int sourceX, int sourceY, int width, i
   const int stride = ((width + 15) / 16) * 2;  // monochrome rows are word-aligned
   std::vector<std::uint8_t> bits(static_cast<std::size_t>(stride) * static_cast<std::size_t>(height), 0);
   const int bytes = bitmap.BytesPerPixel();
-  const std::uint8_t kb = GetBValue(key), kg = GetGValue(key), kr = GetRValue(key);
   for (int y = 0; y < height; ++y) {
     const std::uint8_t* p = bitmap.ScanLine(sourceY + y) + static_cast<std::size_t>(sourceX) * bytes;
     std::uint8_t* row = bits.data() + static_cast<std::size_t>(y) * stride;
     for (int x = 0; x < width; ++x, p += bytes)
-      if (p[0] == kb && p[1] == kg && p[2] == kr) row[x / 8] |= static_cast<std::uint8_t>(0x80 >> (x % 8));
+      if (isKey(p, key)) row[x / 8] |= static_cast<std::uint8_t>(0x80 >> (x % 8));
   }
   return GdiBitmap(CreateBitmap(width, height, 1, 1, bits.data()));
 }
@@ -265,11 +267,7 @@ void DrawThreePartStretched(HDC dc, const RECT& dest, const TBitmap& bitmap, con
   if (inverted(dest) || bitmap.Empty()) return;
   const TFrame frame = SelectFrame(bitmap.Width(), bitmap.Height(), frameIndex, frameCount, vertical);
   BitmapDC source(bitmap.Handle());
-  if (!source) return;
-  const int previousMode = SetStretchBltMode(dc, COLORONCOLOR);
-  for (const TStretchPiece& piece : ThreePartStretchedPieces(frame, margins, toSkinRect(dest)))
-    drawPiece(dc, source.Get(), piece);
-  if (previousMode) SetStretchBltMode(dc, previousMode);
+  if (source) stretchPieces(dc, source.Get(), ThreePartStretchedPieces(frame, margins, toSkinRect(dest)));
 }
 
 void DrawFrameStretched(HDC dc, const RECT& dest, const TBitmap& bitmap, int frameIndex, int frameCount, bool trans) {
