@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <span>
 
+#include "framework/common_controls_library.h"
 #include "framework/gdi_object.h"
 
 namespace velmora {
@@ -43,7 +44,7 @@ void InitCommonControlClasses() {
     INITCOMMONCONTROLSEX init{sizeof(INITCOMMONCONTROLSEX),
                               ICC_WIN95_CLASSES | ICC_DATE_CLASSES | ICC_UPDOWN_CLASS | ICC_PROGRESS_CLASS |
                                   ICC_BAR_CLASSES | ICC_TAB_CLASSES | ICC_LISTVIEW_CLASSES | ICC_TREEVIEW_CLASSES};
-    return InitCommonControlsEx(&init) != FALSE;
+    return InitCommonControlsLibrary(init);
   }();
   (void)done;
 }

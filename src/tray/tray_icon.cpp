@@ -2,10 +2,11 @@
 #include "tray/tray_icon.h"
 
 #include <commctrl.h>
-#include <shlwapi.h>
+#include <winver.h>
 
 #include <cstring>
 #include <utility>
+#include <vector>
 
 #include "framework/application.h"
 #include "framework/form.h"
@@ -21,19 +22,30 @@ const char HandlerClassName[] = "VelmoraTrayIconWindow";
 // the shell has known since version 5 (488 bytes in a 32-bit program).
 constexpr DWORD IconDataSize = NOTIFYICONDATAA_V2_SIZE;
 
+// The version in a library's version resource. The file is read as data: loading the
+// common controls library would run its start-up, which registers some twenty window
+// classes and costs the program's start more than anything else of the tray icon.
+bool fileVersion(const char* library, WORD& major, WORD& minor) {
+  DWORD ignored = 0;
+  const DWORD size = GetFileVersionInfoSizeA(library, &ignored);
+  if (size == 0) return false;
+  std::vector<char> block(size);
+  if (!GetFileVersionInfoA(library, 0, size, block.data())) return false;
+  VS_FIXEDFILEINFO* fixed = nullptr;
+  UINT length = 0;
+  if (!VerQueryValueA(block.data(), "\\", reinterpret_cast<void**>(&fixed), &length) || !fixed ||
+      length < sizeof(VS_FIXEDFILEINFO))
+    return false;
+  major = HIWORD(fixed->dwFileVersionMS);
+  minor = LOWORD(fixed->dwFileVersionMS);
+  return true;
+}
+
 UINT registerTaskbarCreated() {
-  HMODULE comctl = LoadLibraryA("comctl32.dll");
-  if (!comctl) return 0;
-  UINT message = 0;
-  auto getVersion = reinterpret_cast<DLLGETVERSIONPROC>(
-      reinterpret_cast<void*>(GetProcAddress(comctl, "DllGetVersion")));
-  DLLVERSIONINFO version{};
-  version.cbSize = sizeof(version);
-  if (getVersion && SUCCEEDED(getVersion(&version)) &&
-      (version.dwMajorVersion > 4 || (version.dwMajorVersion == 4 && version.dwMinorVersion >= 71)))
-    message = RegisterWindowMessageA("TaskbarCreated");
-  FreeLibrary(comctl);
-  return message;
+  WORD major = 0, minor = 0;
+  if (!fileVersion("comctl32.dll", major, minor)) return 0;
+  if (major > 4 || (major == 4 && minor >= 71)) return RegisterWindowMessageA("TaskbarCreated");
+  return 0;
 }
 
 TShiftState keyboardShift() {

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <string>
 
+#include "framework/common_controls_library.h"
 #include "skin/data/skin_drawing.h"
 #include "skin/data/skin_platform.h"
 
@@ -108,9 +109,9 @@ void TSkinHeader::drawItem(HDC dc, int index, const RECT& item) const {
   if (info.fmt & HDF_IMAGE) {
     if (HIMAGELIST images = reinterpret_cast<HIMAGELIST>(SendMessageA(FHandle, HDM_GETIMAGELIST, 0, 0))) {
       int iconWidth = 0, iconHeight = 0;
-      ImageList_GetIconSize(images, &iconWidth, &iconHeight);
-      ImageList_Draw(images, info.iImage, dc, area.left, item.top + (item.bottom - item.top - iconHeight) / 2,
-                     ILD_TRANSPARENT);
+      ImageListIconSize(images, iconWidth, iconHeight);
+      DrawImageListImage(images, info.iImage, dc, area.left, item.top + (item.bottom - item.top - iconHeight) / 2,
+                         ILD_TRANSPARENT);
       area.left += iconWidth + 3;
     }
   }

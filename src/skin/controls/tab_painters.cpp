@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "framework/common_controls.h"
+#include "framework/common_controls_library.h"
 #include "skin/controls/painter_messages.h"
 #include "skin/controls/skin_property.h"
 #include "skin/controls/updown_painter.h"
@@ -144,7 +145,7 @@ void TSkinTabBase::DrawIconCaption(HDC dc, const RECT& area, const TTabItem& ite
                                    COLORREF color) const {
   const auto images = reinterpret_cast<HIMAGELIST>(SendMessageA(FHandle, TCM_GETIMAGELIST, 0, 0));
   int iconWidth = 0, iconHeight = 0;
-  if (images && item.Image >= 0) ImageList_GetIconSize(images, &iconWidth, &iconHeight);
+  if (item.Image >= 0) ImageListIconSize(images, iconWidth, iconHeight);
   const bool withIcon = iconWidth > 0 && iconWidth < area.right - area.left;
   RECT measured{0, 0, 0, 0};
   if (!item.Caption.empty()) SkinDrawText(dc, item.Caption, measured, DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
@@ -153,7 +154,7 @@ void TSkinTabBase::DrawIconCaption(HDC dc, const RECT& area, const TTabItem& ite
   int x = IconCaptionStart(toSkin(area), (withIcon ? iconWidth : 0) + gap + textWidth, alignment);
   const int height = area.bottom - area.top;
   if (withIcon) {
-    ImageList_Draw(images, item.Image, dc, x, area.top + (height - iconHeight) / 2, ILD_TRANSPARENT);
+    DrawImageListImage(images, item.Image, dc, x, area.top + (height - iconHeight) / 2, ILD_TRANSPARENT);
     x += iconWidth + gap;
   }
   if (item.Caption.empty()) return;
