@@ -396,7 +396,16 @@ bool TTrayIcon::FillIconData() {
   return true;
 }
 
-bool TTrayIcon::shellCall(DWORD message) { return Shell_NotifyIconA(message, &FIconData) != FALSE; }
+// Every call is a round trip to the shell's process. One about an icon the shell cannot
+// hold fails there, so it fails here without the trip: at start the component changes
+// and removes its icon a few times before it adds it.
+bool TTrayIcon::shellCall(DWORD message) {
+  if (message != NIM_ADD && !FOfferedToShell) return false;
+  const bool done = Shell_NotifyIconA(message, &FIconData) != FALSE;
+  if (message == NIM_ADD) FOfferedToShell = true;
+  if (message == NIM_DELETE && done) FOfferedToShell = false;
+  return done;
+}
 
 bool TTrayIcon::ShowBalloonHint(const std::string& title, const std::string& text, TBalloonIcon icon,
                                 unsigned timeoutMs) {

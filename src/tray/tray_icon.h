@@ -176,6 +176,9 @@ class TTrayIcon : public TComponent {
   bool FMouseOutside = true, FStartupPending = true, FInPreview = false;
   POINT FLastCursor{};
   NOTIFYICONDATAA FIconData{};
+  // The shell may hold our icon: it was offered (added, whatever the shell answered; a
+  // busy shell may report a failure and add it all the same) and not taken away since.
+  bool FOfferedToShell = false;
   TWindowSubclass FOwnerSubclass;
   int FApplicationHook = 0;
   // False from the start of destruction: an event handler or a message handled inside
