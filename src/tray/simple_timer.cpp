@@ -18,7 +18,7 @@ struct HandlerAtModuleEnd {
 }  // namespace
 
 TSimpleTimerHandler::TSimpleTimerHandler()
-    : FWindow(MakeHiddenWindow(HandlerClassName, WindowProc, nullptr, 0, "", this)) {}
+    : FWindow(MakeHiddenWindow(HandlerClassName, WindowProc, HWND_MESSAGE, 0, "", this)) {}
 
 void TSimpleTimerHandler::DestroyInstance() {
   delete FInstance;

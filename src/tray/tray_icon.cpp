@@ -86,7 +86,7 @@ struct HandlerAtModuleEnd {
 }  // namespace
 
 TTrayIconHandler::TTrayIconHandler()
-    : FWindow(MakeHiddenWindow(HandlerClassName, WindowProc, nullptr, 0, "", this)) {}
+    : FWindow(MakeHiddenWindow(HandlerClassName, WindowProc, HWND_MESSAGE, 0, "", this)) {}
 
 void TTrayIconHandler::DestroyInstance() {
   delete FInstance;
