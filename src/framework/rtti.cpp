@@ -28,6 +28,13 @@ bool SameText(const std::string& a, const std::string& b) {
          });
 }
 
+bool StartsText(std::string_view text, std::string_view prefix) {
+  return text.size() >= prefix.size() &&
+         std::equal(prefix.begin(), prefix.end(), text.begin(), [](char x, char y) {
+           return std::toupper(static_cast<unsigned char>(x)) == std::toupper(static_cast<unsigned char>(y));
+         });
+}
+
 const TPropertyInfo* TClassInfo::FindProperty(const std::string& name) const {
   for (const TClassInfo* c = this; c; c = c->Parent)
     for (const TPropertyInfo& p : c->Properties)

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <string_view>
 #include <variant>
 #include <vector>
 
@@ -53,6 +54,8 @@ void RegisterComponentClass(const TClassInfo& info);
 const TClassInfo* FindClass(const std::string& className);
 
 bool SameText(const std::string& a, const std::string& b);
+// Whether `text` begins with `prefix`, ignoring the case of ASCII letters.
+bool StartsText(std::string_view text, std::string_view prefix);
 
 // Reading and writing by name. Missing properties or the wrong kind: `has` false or
 // the default; the setters return whether the property was there.

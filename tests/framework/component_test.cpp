@@ -149,4 +149,19 @@ TEST(ComponentTest, ClassesAreCreatedByNameAndLoadedAfterTheirProperties) {
 }
 
 }  // namespace
+// Class names and class-map rows are matched whatever their case.
+TEST(TextMatchTest, StartsTextIgnoresTheCaseOfLettersOnly) {
+  const struct {
+    const char* text;
+    const char* prefix;
+    bool starts;
+  } cases[] = {
+      {"TButton=button", "tbutton=", true}, {"tbutton=button", "TBUTTON=", true},
+      {"TButton", "tbutton=", false},       {"TBitBtn=bitbtn", "tbutton=", false},
+      {"", "", true},                       {"x", "", true},
+      {"", "x", false},                     {"[x", "{x", false},  // '[' and '{' differ by case bit only
+  };
+  for (const auto& c : cases) EXPECT_EQ(StartsText(c.text, c.prefix), c.starts) << c.text << " / " << c.prefix;
+}
+
 }  // namespace velmora

@@ -142,9 +142,8 @@ void TControlDispatch::SkinControl(TControl& control, TWinControl* parent) {
   // 5. The class map: a matching row decides, applied or not.
   const std::string prefix = LowerText(control.ClassName()) + "=";
   for (const std::string& row : FData.Skin3rd()) {
-    const std::string lower = LowerText(row);
-    if (lower.rfind(prefix, 0) != 0) continue;
-    applyClassMapRow(lower, prefix.size(), control);
+    if (!StartsText(row, prefix)) continue;
+    applyClassMapRow(LowerText(row), prefix.size(), control);
     return;
   }
   // 6. Never skinned.
