@@ -1,7 +1,7 @@
 // Subclassing of existing windows: a layer sees every message of a window before the
 // procedure it was put in front of, and passes messages on through `Next`. All layers
-// of one window share one installed procedure with the list of layers kept in a window
-// property, so layers can be stacked and removed in any order. The previous procedure
+// of one window share one installed procedure with the list of layers kept in a table
+// of the process, so layers can be stacked and removed in any order. The previous procedure
 // goes back only while the installed one is still ours; when somebody has subclassed
 // the window after us, our procedure stays in their chain as a pass-through. Nothing is
 // restored onto a destroyed window, and no layer's state is freed while one of its
