@@ -1,7 +1,6 @@
 // velmora.exe: one instance, the main window restored from its stored form, the
 // message loop; started with Windows it comes up in the tray only.
 #include <windows.h>
-#include <objbase.h>
 
 #include <memory>
 
@@ -28,7 +27,6 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     MessageBoxA(nullptr, AlreadyRunning, Title, MB_OK | MB_ICONWARNING);
     return 0;
   }
-  CoInitialize(nullptr);  // the folder chooser is a shell dialog
   Application.SetTitle(Title);
 
   // The skin data component of the main form makes the skin manager when it loads.

@@ -6,6 +6,7 @@
 #include "app/export_job.h"
 #include "app/main_form_text.h"
 #include "framework/application.h"
+#include "framework/com_apartment.h"
 #include "framework/menus.h"
 #include "framework/win_string.h"
 #include "skin/data/skin_data.h"
@@ -210,6 +211,7 @@ void TForm1::showWindow() {
 // once; the field always shows DataPath afterwards.
 void TForm1::chooseFolder() {
   if (!isFolder(BackupSettings.DataPath)) BackupSettings.DataPath.clear();
+  EnterComApartment();  // the chooser is a shell dialog
 
   BROWSEINFOA browse{};
   browse.hwndOwner = Handle();
@@ -224,9 +226,9 @@ void TForm1::chooseFolder() {
   if (chosen) {
     char path[MAX_PATH] = {};
     if (SHGetPathFromIDListA(chosen, path)) BackupSettings.DataPath = path;
-    CoTaskMemFree(chosen);
+    ILFree(chosen);
   }
-  if (browse.pidlRoot) CoTaskMemFree(const_cast<LPITEMIDLIST>(browse.pidlRoot));
+  if (browse.pidlRoot) ILFree(const_cast<LPITEMIDLIST>(browse.pidlRoot));
   edtPATH->SetText(BackupSettings.DataPath);
 }
 
