@@ -3,17 +3,16 @@
 
 #include <windows.h>
 
+#include "framework/module_procedure.h"
+
 namespace velmora {
 
 bool EnterComApartment() {
   // The library stays loaded and the apartment open until the process ends, as they
   // would had the program entered it at start.
   static const bool entered = [] {
-    HMODULE ole = LoadLibraryA("ole32.dll");
-    if (!ole) return false;
     using CoInitializeProc = HRESULT(WINAPI*)(LPVOID);
-    auto coInitialize =
-        reinterpret_cast<CoInitializeProc>(reinterpret_cast<void*>(GetProcAddress(ole, "CoInitialize")));
+    const auto coInitialize = ProcedureOf<CoInitializeProc>(LoadLibraryA("ole32.dll"), "CoInitialize");
     return coInitialize && SUCCEEDED(coInitialize(nullptr));
   }();
   return entered;

@@ -1,6 +1,8 @@
 // The common controls library, loaded on first use.
 #include "framework/common_controls_library.h"
 
+#include "framework/module_procedure.h"
+
 namespace velmora {
 namespace {
 
@@ -11,25 +13,16 @@ using ImageListDrawProc = BOOL(WINAPI*)(HIMAGELIST, int, HDC, int, int, UINT);
 // Loaded once and kept until the process ends: windows of its classes may live until then.
 class TCommonControlsCalls {
  public:
-  TCommonControlsCalls() : FLibrary(LoadLibraryA("comctl32.dll")) {
-    if (!FLibrary) return;
-    InitCommonControlsEx = find<InitCommonControlsExProc>("InitCommonControlsEx");
-    ImageListGetIconSize = find<ImageListGetIconSizeProc>("ImageList_GetIconSize");
-    ImageListDraw = find<ImageListDrawProc>("ImageList_Draw");
+  TCommonControlsCalls() {
+    const HMODULE library = LoadLibraryA("comctl32.dll");
+    InitCommonControlsEx = ProcedureOf<InitCommonControlsExProc>(library, "InitCommonControlsEx");
+    ImageListGetIconSize = ProcedureOf<ImageListGetIconSizeProc>(library, "ImageList_GetIconSize");
+    ImageListDraw = ProcedureOf<ImageListDrawProc>(library, "ImageList_Draw");
   }
-  TCommonControlsCalls(const TCommonControlsCalls&) = delete;
-  TCommonControlsCalls& operator=(const TCommonControlsCalls&) = delete;
 
   InitCommonControlsExProc InitCommonControlsEx = nullptr;
   ImageListGetIconSizeProc ImageListGetIconSize = nullptr;
   ImageListDrawProc ImageListDraw = nullptr;
-
- private:
-  template <class Proc>
-  Proc find(const char* name) const {
-    return reinterpret_cast<Proc>(reinterpret_cast<void*>(GetProcAddress(FLibrary, name)));
-  }
-  HMODULE FLibrary;
 };
 
 const TCommonControlsCalls& calls() {

@@ -21,19 +21,14 @@ std::map<std::string, const TClassInfo*>& registry() {
 
 }  // namespace
 
-bool SameText(const std::string& a, const std::string& b) {
-  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-           return std::toupper(static_cast<unsigned char>(x)) ==
-                  std::toupper(static_cast<unsigned char>(y));
-         });
-}
-
 bool StartsText(std::string_view text, std::string_view prefix) {
   return text.size() >= prefix.size() &&
          std::equal(prefix.begin(), prefix.end(), text.begin(), [](char x, char y) {
            return std::toupper(static_cast<unsigned char>(x)) == std::toupper(static_cast<unsigned char>(y));
          });
 }
+
+bool SameText(const std::string& a, const std::string& b) { return a.size() == b.size() && StartsText(a, b); }
 
 const TPropertyInfo* TClassInfo::FindProperty(const std::string& name) const {
   for (const TClassInfo* c = this; c; c = c->Parent)

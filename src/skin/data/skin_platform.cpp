@@ -1,6 +1,7 @@
 // Shared text and platform services of the skin.
 #include "skin/data/skin_platform.h"
 
+#include "framework/module_procedure.h"
 #include "framework/win_control.h"
 #include "framework/win_string.h"
 
@@ -16,11 +17,10 @@ using DisableGhostingProc = void(WINAPI*)();
 class TUser32Calls {
  public:
   TUser32Calls() : FLibrary(LoadLibraryA("user32.dll")) {
-    if (!FLibrary) return;
-    GetScrollBarInfo = find<GetScrollBarInfoProc>("GetScrollBarInfo");
-    TrackMouseEvent = find<TrackMouseEventProc>("TrackMouseEvent");
-    GetComboBoxInfo = find<GetComboBoxInfoProc>("GetComboBoxInfo");
-    DisableGhosting = find<DisableGhostingProc>("DisableProcessWindowsGhosting");
+    GetScrollBarInfo = ProcedureOf<GetScrollBarInfoProc>(FLibrary, "GetScrollBarInfo");
+    TrackMouseEvent = ProcedureOf<TrackMouseEventProc>(FLibrary, "TrackMouseEvent");
+    GetComboBoxInfo = ProcedureOf<GetComboBoxInfoProc>(FLibrary, "GetComboBoxInfo");
+    DisableGhosting = ProcedureOf<DisableGhostingProc>(FLibrary, "DisableProcessWindowsGhosting");
   }
   ~TUser32Calls() {
     if (FLibrary) FreeLibrary(FLibrary);
@@ -34,10 +34,6 @@ class TUser32Calls {
   DisableGhostingProc DisableGhosting = nullptr;
 
  private:
-  template <class Proc>
-  Proc find(const char* name) const {
-    return reinterpret_cast<Proc>(reinterpret_cast<void*>(GetProcAddress(FLibrary, name)));
-  }
   HMODULE FLibrary;
 };
 
