@@ -5,6 +5,7 @@
 #include <cctype>
 
 #include "framework/form.h"
+#include "framework/module_procedure.h"
 #include "framework/screen.h"
 #include "skin/data/skin_data.h"
 #include "skin/data/skin_platform.h"
@@ -46,11 +47,11 @@ TSkinManage::TSkinManage(bool moduleMode) {
   // The optional scroll-bar library is never loaded by this program, so its entry
   // points are looked up only when a library is there.
   if (FCoolSBLib) {
-    FCoolSBInitApp = GetProcAddress(FCoolSBLib, "CoolSB_InitializeApp");
-    FCoolSBUninitApp = GetProcAddress(FCoolSBLib, "CoolSB_UninitializeApp");
+    FCoolSBInitApp = ProcedureOf<CoolSBAppStart>(FCoolSBLib, "CoolSB_InitializeApp");
+    FCoolSBUninitApp = ProcedureOf<CoolSBAppEnd>(FCoolSBLib, "CoolSB_UninitializeApp");
     FInitCoolSB = GetProcAddress(FCoolSBLib, "InitializeCoolSB");
     FUninitCoolSB = GetProcAddress(FCoolSBLib, "UninitializeCoolSB");
-    if (FCoolSBInitApp) FCoolSBReady = reinterpret_cast<BOOL(WINAPI*)()>(reinterpret_cast<void*>(FCoolSBInitApp))() != 0;
+    if (FCoolSBInitApp) FCoolSBReady = FCoolSBInitApp() != 0;
   }
 }
 
@@ -58,7 +59,7 @@ TSkinManage::~TSkinManage() {
   FState = SkinManagerDetached;
   FActive = false;
   FTimer.reset();
-  if (FCoolSBLib && FCoolSBUninitApp) reinterpret_cast<void(WINAPI*)()>(FCoolSBUninitApp)();
+  if (FCoolSBLib && FCoolSBUninitApp) FCoolSBUninitApp();
   for (const auto& [thread, hook] : FHooks) UnhookWindowsHookEx(hook);
   FHooks.clear();
   // Each entry leaves the list before it is detached and freed.

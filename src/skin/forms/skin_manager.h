@@ -141,8 +141,14 @@ class TSkinManage : public ISkinManager {
   void keepUntilIdle(std::unique_ptr<TWinSkinForm> form);
 
   std::unique_ptr<TTimer> FTimer;
+  // The optional scroll-bar library: its start answers a byte; the two window entry
+  // points are only looked up, never called.
+  using CoolSBAppStart = BOOLEAN(WINAPI*)();
+  using CoolSBAppEnd = void(WINAPI*)();
   HMODULE FCoolSBLib = nullptr;
-  FARPROC FCoolSBInitApp = nullptr, FCoolSBUninitApp = nullptr, FInitCoolSB = nullptr, FUninitCoolSB = nullptr;
+  CoolSBAppStart FCoolSBInitApp = nullptr;
+  CoolSBAppEnd FCoolSBUninitApp = nullptr;
+  FARPROC FInitCoolSB = nullptr, FUninitCoolSB = nullptr;
   std::vector<std::unique_ptr<TWinSkinForm>> FForms;
   std::vector<std::unique_ptr<TPopupMenuSkin>> FPopups;
   std::vector<TSkinData*> FDatas;
