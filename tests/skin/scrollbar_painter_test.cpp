@@ -17,6 +17,7 @@
 #include "framework/gdi_object.h"
 #include "framework/window_subclass.h"
 #include "skin/controls/painter_messages.h"
+#include "skin/controls/scrollbar_drawing.h"
 #include "skin/controls/skin_property.h"
 #include "skin/skin_test_package.h"
 #include "support/test_support.h"
@@ -34,21 +35,25 @@ constexpr std::uint32_t thumb(int frame) { return 0xC00000u | (static_cast<std::
 constexpr COLORREF rgb(std::uint32_t c) { return RGB(c >> 16, (c >> 8) & 0xFF, c & 0xFF); }
 constexpr int Glyph = 17;  // the glyphs' size, the system's arrow size under Wine too
 
-std::unique_ptr<TSkinData> barSkin() {
+// The bar skin's package; a non-zero `tint` is mixed into every colour of its strips.
+Bytes barPackage(std::uint32_t tint = 0) {
   const std::string ini =
       "[Scrollbar]\nImage=glyphs.bmp\n[HorzScroll]\nImage=ht.bmp\n[VertScroll]\nImage=vt.bmp\n"
       "[HorzScrollThumb]\nImage=hm.bmp\nFrameCount=3\n[VertScrollThumb]\nImage=vm.bmp\nFrameCount=3\n"
       "[Colours]\nButtonFace=192,192,192\nButtonShadow=64,64,64\n";
-  const auto glyphs = [](int x, int) { return glyph(x / Glyph + 1); };
-  const auto tracks = [](int x, int) { return track(x / 10 + 1); };
-  const auto thumbs = [](int x, int) { return thumb(x / 10 + 1); };
-  const Bytes package = test::PackSkin(ini, {{"glyphs.bmp", MakeBmp(23 * Glyph, Glyph, glyphs)},
-                                             {"ht.bmp", MakeBmp(40, Glyph, tracks)},
-                                             {"vt.bmp", MakeBmp(40, Glyph, tracks)},
-                                             {"hm.bmp", MakeBmp(30, Glyph, thumbs)},
-                                             {"vm.bmp", MakeBmp(30, Glyph, thumbs)}});
+  const auto glyphs = [tint](int x, int) { return glyph(x / Glyph + 1) ^ tint; };
+  const auto tracks = [tint](int x, int) { return track(x / 10 + 1) ^ tint; };
+  const auto thumbs = [tint](int x, int) { return thumb(x / 10 + 1) ^ tint; };
+  return test::PackSkin(ini, {{"glyphs.bmp", MakeBmp(23 * Glyph, Glyph, glyphs)},
+                              {"ht.bmp", MakeBmp(40, Glyph, tracks)},
+                              {"vt.bmp", MakeBmp(40, Glyph, tracks)},
+                              {"hm.bmp", MakeBmp(30, Glyph, thumbs)},
+                              {"vm.bmp", MakeBmp(30, Glyph, thumbs)}});
+}
+
+std::unique_ptr<TSkinData> barSkin(std::uint32_t tint = 0) {
   auto data = std::make_unique<TSkinData>(nullptr);
-  EXPECT_TRUE(data->ReadBinaryProperty("SkinStream", test::SkinStreamBlock(package)));
+  EXPECT_TRUE(data->ReadBinaryProperty("SkinStream", test::SkinStreamBlock(barPackage(tint))));
   return data;
 }
 
@@ -367,6 +372,78 @@ TEST_F(ScrollbarPainterTest, ListViewGetsItsHeaderSkinnedOnce) {
   // Destroying the view frees both painters once, through the view's ownership.
   delete view;
   EXPECT_TRUE(List.Painters().empty());
+}
+
+// Whether two bitmaps of one size hold the same colours everywhere.
+bool samePixels(const TBitmap& a, const TBitmap& b) {
+  if (a.Width() != b.Width() || a.Height() != b.Height()) return false;
+  for (int y = 0; y < a.Height(); ++y)
+    for (int x = 0; x < a.Width(); ++x)
+      if (a.Pixel(x, y) != b.Pixel(x, y)) return false;
+  return true;
+}
+
+template <class Draw>
+TBitmap drawn(int width, int height, Draw draw) {
+  TBitmap bitmap(width, height);
+  MemoryDC dc;
+  SelectScope select(dc, bitmap.Handle());
+  draw(dc.Get(), RECT{0, 0, width, height});
+  GdiFlush();
+  return bitmap;
+}
+
+// A bar's kept picture is drawn afresh for every change that shows: a new look or size,
+// other skin data, or the same skin data loaded with another package.
+TEST(ScrollBarPictureTest, TheKeptPictureFollowsEveryChangeThatShows) {
+  const auto first = barSkin(), second = barSkin(0x204060);
+  const auto reloaded = barSkin();
+  TScrollBarLook look;
+  look.ArrowSize = Glyph;
+  look.Thumb = {Glyph, Glyph + 30};
+  TScrollBarLook moved = look;
+  moved.Thumb = {60, 90};
+  TScrollBarLook pressed = moved;
+  pressed.HotPart = spThumb;
+  pressed.Pressed = true;
+  TScrollBarLook disabled = look;
+  disabled.Enabled = false;
+  TScrollBarLook hidden = look;
+  hidden.Visible = false;
+  struct Step {
+    const char* what;
+    TSkinData* data;
+    TScrollBarLook look;
+    int height;
+    bool reload = false;  // load the other package into `data` first
+  };
+  const Step steps[] = {
+      {"first drawing", first.get(), look, 150},
+      {"unchanged", first.get(), look, 150},
+      {"thumb moved", first.get(), moved, 150},
+      {"thumb pressed", first.get(), pressed, 150},
+      {"disabled", first.get(), disabled, 150},
+      {"hidden", first.get(), hidden, 150},
+      {"taller", first.get(), look, 180},
+      {"other skin data", second.get(), look, 180},
+      {"skin data of before", reloaded.get(), look, 180},
+      {"same skin data, other package", reloaded.get(), look, 180, true},
+  };
+  TScrollBarPicture picture;
+  TBitmap previous;
+  for (const Step& step : steps) {
+    if (step.reload) {
+      ASSERT_TRUE(step.data->ReadBinaryProperty("SkinStream", test::SkinStreamBlock(barPackage(0x204060))));
+    }
+    const TBitmap kept = drawn(Glyph, step.height, [&](HDC dc, RECT r) { picture.Draw(dc, r, *step.data, step.look); });
+    const TBitmap fresh =
+        drawn(Glyph, step.height, [&](HDC dc, RECT r) { DrawSkinnedScrollBar(dc, r, *step.data, step.look); });
+    EXPECT_TRUE(samePixels(kept, fresh)) << step.what;
+    if (std::string(step.what) != "unchanged" && std::string(step.what) != "first drawing") {
+      EXPECT_FALSE(samePixels(kept, previous)) << step.what << " shows no change: the step tests nothing";
+    }
+    previous = drawn(Glyph, step.height, [&](HDC dc, RECT r) { picture.Draw(dc, r, *step.data, step.look); });
+  }
 }
 
 TEST_F(ScrollbarPainterTest, GdiCountsStayFlatAcrossRepaintsAndScrolls) {

@@ -84,7 +84,7 @@ void TComboxScrollBar::DrawSkin(HDC dc, const RECT&) {
   look.Enabled = !(bar.rgstate[0] & STATE_SYSTEM_UNAVAILABLE) && IsWindowEnabled(FHandle);
   look.HotPart = FDragging ? spThumb : spNone;
   look.Pressed = FDragging;
-  DrawSkinnedScrollBar(dc, where, *FSkinData, look);
+  FPicture.Draw(dc, where, *FSkinData, look);
 }
 
 bool TComboxScrollBar::dragThumb(POINT screen) {

@@ -7,6 +7,7 @@
 #include <windows.h>
 
 #include "framework/window_subclass.h"
+#include "skin/controls/scrollbar_drawing.h"
 #include "skin/controls/scrollbar_geometry.h"
 #include "skin/controls/skin_control.h"
 
@@ -35,6 +36,7 @@ class TComboxScrollBar : public TSkinControl {
   bool FDragging = false;
   TThumbSpan FDragThumb;
   SCROLLINFO FLastSeen{};
+  TScrollBarPicture FPicture;
 };
 
 class TSkinComBox : public TSkinControl {

@@ -253,7 +253,7 @@ void TWScrollbar::paint(HDC dc) {
   if (!ReadNativeBar(FHost, FSource, bar) || !bar.Visible) {
     TScrollBarLook nothing;
     nothing.Visible = false;
-    DrawSkinnedScrollBar(dc, client, *FData, nothing);
+    FPicture.Draw(dc, client, *FData, nothing);
     return;
   }
   TScrollBarLook look;
@@ -272,7 +272,7 @@ void TWScrollbar::paint(HDC dc) {
     const int arrow = ArrowLength(length, ArrowExtent(FData->Records.Scrollbar ? FData->Records.Scrollbar->Map.Height() : 0, FArrow));
     look.Thumb = DraggedThumb({FPressThumbStart, FPressThumbStart + bar.Thumb.Length()}, moved, length, arrow);
   }
-  DrawSkinnedScrollBar(dc, client, *FData, look);
+  FPicture.Draw(dc, client, *FData, look);
 }
 
 }  // namespace velmora

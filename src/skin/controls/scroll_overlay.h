@@ -8,6 +8,7 @@
 
 #include <memory>
 
+#include "skin/controls/scrollbar_drawing.h"
 #include "skin/controls/scrollbar_geometry.h"
 
 namespace velmora {
@@ -91,6 +92,7 @@ class TWScrollbar : public std::enable_shared_from_this<TWScrollbar> {
   int FPressThumbStart = 0;
   bool FPressed = false;
   bool FShown = false;
+  TScrollBarPicture FPicture;
 };
 
 }  // namespace velmora

@@ -67,19 +67,55 @@ void compose(HDC dc, int width, int height, const TSkinData& data, const TScroll
   }
 }
 
+// The bar composed into a bitmap of its own (empty when it could not be made).
+TBitmap composed(int width, int height, const TSkinData& data, const TScrollBarLook& look) {
+  TBitmap buffer(width, height);
+  if (buffer.Empty()) return buffer;
+  MemoryDC composing;
+  SelectScope select(composing, buffer.Handle());
+  SetStretchBltMode(composing, COLORONCOLOR);
+  compose(composing, width, height, data, look);
+  return buffer;
+}
+
+HBITMAP mapOf(const std::unique_ptr<TDataSkinObject>& element) { return element ? element->Map.Handle() : nullptr; }
+
 }  // namespace
 
 void DrawSkinnedScrollBar(HDC dc, const RECT& rect, const TSkinData& data, const TScrollBarLook& look) {
   const int width = rect.right - rect.left, height = rect.bottom - rect.top;
   if (width <= 0 || height <= 0) return;
-  TBitmap buffer(width, height);
-  {
-    MemoryDC composing;
-    SelectScope select(composing, buffer.Handle());
-    SetStretchBltMode(composing, COLORONCOLOR);
-    compose(composing, width, height, data, look);
+  CopyBitmap(dc, rect.left, rect.top, composed(width, height, data, look));
+}
+
+TScrollBarPicture::TKey TScrollBarPicture::keyOf(int width, int height, const TSkinData& data,
+                                                 const TScrollBarLook& look) {
+  const TSkinRecords& records = data.Records;
+  return {width,
+          height,
+          look,
+          data.Colors.Colors[scButtonFace],
+          mapOf(records.Scrollbar),
+          mapOf(records.HorzScroll),
+          mapOf(records.VertScroll),
+          mapOf(records.HorzScrollThumb),
+          mapOf(records.VertScrollThumb)};
+}
+
+void TScrollBarPicture::Draw(HDC dc, const RECT& rect, const TSkinData& data, const TScrollBarLook& look) {
+  const int width = rect.right - rect.left, height = rect.bottom - rect.top;
+  if (width <= 0 || height <= 0) return;
+  const TKey key = keyOf(width, height, data, look);
+  if (FPicture.Empty() || !(key == FKey)) {
+    FPicture = composed(width, height, data, look);
+    FKey = key;
   }
-  CopyBitmap(dc, rect.left, rect.top, buffer);
+  CopyBitmap(dc, rect.left, rect.top, FPicture);
+}
+
+void TScrollBarPicture::Forget() {
+  FPicture = TBitmap();
+  FKey = TKey();
 }
 
 }  // namespace velmora

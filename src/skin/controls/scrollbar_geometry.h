@@ -22,6 +22,7 @@ struct TScrollRange {
 struct TThumbSpan {
   int Start = 0, End = 0;
   int Length() const { return End - Start; }
+  bool operator==(const TThumbSpan&) const = default;
 };
 
 // The thumb of a scroll bar control (a bar with no system geometry to read), `arrow`
