@@ -72,7 +72,8 @@ void TSkinHeader::DrawSkin(HDC dc, const RECT& rect) {
   if (width <= 0 || height <= 0) return;
   const TDataSkinObject& bar = *FSkinData->Records.Headerbar;
   const int frames = std::max(bar.Frame, 1);
-  TBitmap face(width, height);
+  TFaceBuffer::TUse use(FFace, width, height);
+  TBitmap& face = use.Face();
   {
     MemoryDC composing;
     SelectScope select(composing, face.Handle());

@@ -16,6 +16,7 @@
 #include "framework/control.h"
 #include "framework/control_proc_layer.h"
 #include "framework/window_subclass.h"
+#include "skin/controls/face_buffer.h"
 #include "skin/data/skin_data.h"
 
 namespace velmora {
@@ -135,6 +136,8 @@ class TSkinControl : public TComponent {
   bool FAttached = false;
   int FStatus = psCreated;
   bool FParentBackgroundWasOn = false;
+  // The off-screen face of painters that compose the whole control before showing it.
+  TFaceBuffer FFace;
 
  private:
   void messageEntry(TMessage& message);

@@ -60,7 +60,8 @@ std::wstring TSkinStatusBar::panelText(int index, int& kind) const {
 void TSkinStatusBar::DrawSkin(HDC dc, const RECT& rect) {
   const int width = rect.right - rect.left, height = rect.bottom - rect.top;
   if (width <= 0 || height <= 0) return;
-  TBitmap face(width, height);
+  TFaceBuffer::TUse use(FFace, width, height);
+  TBitmap& face = use.Face();
   {
     MemoryDC composing;
     SelectScope select(composing, face.Handle());

@@ -285,7 +285,8 @@ void TSkinTab::DrawSkin(HDC dc, const RECT& rect) {
   if (width <= 0 || height <= 0 || FTabBitmap.Empty()) return;
   if (!FTurned) turnImages();
   skinScroller();
-  TBitmap face(width, height);
+  TFaceBuffer::TUse use(FFace, width, height);
+  TBitmap& face = use.Face();
   {
     MemoryDC composing;
     SelectScope select(composing, face.Handle());
@@ -400,7 +401,8 @@ void TSkinTabBtn::DrawSkin(HDC dc, const RECT& rect) {
   const int width = rect.right - rect.left, height = rect.bottom - rect.top;
   const TDataSkinObject* tabs = FSkinData->Records.Tabs.get();
   if (width <= 0 || height <= 0 || !tabs || tabs->Map.Empty()) return;
-  TBitmap face(width, height);
+  TFaceBuffer::TUse use(FFace, width, height);
+  TBitmap& face = use.Face();
   {
     MemoryDC composing;
     SelectScope select(composing, face.Handle());
@@ -452,7 +454,8 @@ void TSkinTab31::DrawSkin(HDC dc, const RECT& rect) {
   const int width = rect.right - rect.left, height = rect.bottom - rect.top;
   const TDataSkinObject* tabs = FSkinData->Records.Tabs.get();
   if (width <= 0 || height <= 0 || FTabBitmap.Empty() || !tabs) return;
-  TBitmap face(width, height);
+  TFaceBuffer::TUse use(FFace, width, height);
+  TBitmap& face = use.Face();
   {
     MemoryDC composing;
     SelectScope select(composing, face.Handle());

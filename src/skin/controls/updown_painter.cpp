@@ -118,7 +118,8 @@ void TSkinUpDown::DrawSkin(HDC dc, const RECT& rect) {
   }
   const int width = area.right - area.left, height = area.bottom - area.top;
   if (width <= 0 || height <= 0) return;
-  TBitmap face(width, height);
+  TFaceBuffer::TUse use(FFace, width, height);
+  TBitmap& face = use.Face();
   {
     MemoryDC composing;
     SelectScope select(composing, face.Handle());
