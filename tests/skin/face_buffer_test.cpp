@@ -55,9 +55,9 @@ TEST(FaceBufferTest, TheFaceIsGivenBackWithItsBuffer) {
     TFaceBuffer buffer;
     for (int i = 0; i < 100; ++i) TFaceBuffer::TUse use(buffer, 50 + i % 2, 20);
     EXPECT_EQ(GdiCounters::LiveTotal(), before + 1) << "one face kept, however many paints";
-    buffer.Release();
-    EXPECT_EQ(GdiCounters::LiveTotal(), before);
-    TFaceBuffer::TUse use(buffer, 50, 20);
+    TFaceBuffer::TUse outer(buffer, 50, 20);
+    TFaceBuffer::TUse nested(buffer, 50, 20);
+    EXPECT_EQ(GdiCounters::LiveTotal(), before + 2) << "the nested paint's own face";
   }
   EXPECT_EQ(GdiCounters::LiveTotal(), before);
 }

@@ -37,11 +37,6 @@ class TFaceBuffer {
     TBitmap FOwn;
   };
 
-  // Lets the kept face go (the next paint makes a new one).
-  void Release() {
-    if (!FInUse) FFace = TBitmap();
-  }
-
  private:
   TBitmap FFace;
   bool FInUse = false;
