@@ -191,6 +191,12 @@ double median(std::vector<double> values) {
   return values[values.size() / 2];
 }
 
+// The lowest and highest of `values`, as "low-high".
+std::string spread(const std::vector<double>& values) {
+  const auto [low, high] = std::minmax_element(values.begin(), values.end());
+  return std::to_string(static_cast<int>(*low + 0.5)) + "-" + std::to_string(static_cast<int>(*high + 0.5));
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -237,5 +243,7 @@ int main(int argc, char** argv) {
               median(programStarts), median(bareStarts), median(programStarts) / median(bareStarts));
   std::printf("  the bare program loading the same system libraries: %.0f ms; velmora.exe against it, ratio %.2f\n",
               median(bareWithDlls), median(programStarts) / median(bareWithDlls));
+  std::printf("  every start (ms, lowest-highest): velmora.exe %s, bare %s, bare with the libraries %s\n",
+              spread(programStarts).c_str(), spread(bareStarts).c_str(), spread(bareWithDlls).c_str());
   return 0;
 }
