@@ -1,7 +1,8 @@
 // The baseline of the start benchmark: the least a Win32 program does to show a window
 // (a class, a window, a message loop), with nothing of Velmora in it. With "--dlls" it
-// first loads the system libraries velmora.exe links besides these (the shell's, COM's,
-// the registry's), to tell their cost from the program's own.
+// first loads the system libraries velmora.exe links besides these (the registry's, the
+// blending one, the shell's, the version resources'), to tell their cost from the
+// program's own.
 #include <windows.h>
 
 #include <cstring>
@@ -21,7 +22,7 @@ LRESULT CALLBACK windowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam)
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int show) {
   if (commandLine && std::strstr(commandLine, "--dlls"))
-    for (const char* library : {"advapi32.dll", "ole32.dll", "shell32.dll"}) LoadLibraryA(library);
+    for (const char* library : {"advapi32.dll", "msimg32.dll", "shell32.dll", "version.dll"}) LoadLibraryA(library);
   WNDCLASSA windowClass{};
   windowClass.lpfnWndProc = windowProc;
   windowClass.hInstance = instance;
