@@ -113,9 +113,4 @@ void TScrollBarPicture::Draw(HDC dc, const RECT& rect, const TSkinData& data, co
   CopyBitmap(dc, rect.left, rect.top, FPicture);
 }
 
-void TScrollBarPicture::Forget() {
-  FPicture = TBitmap();
-  FKey = TKey();
-}
-
 }  // namespace velmora

@@ -32,8 +32,6 @@ void DrawSkinnedScrollBar(HDC dc, const RECT& rect, const TSkinData& data, const
 class TScrollBarPicture {
  public:
   void Draw(HDC dc, const RECT& rect, const TSkinData& data, const TScrollBarLook& look);
-  // Lets the kept picture go; the next Draw composes.
-  void Forget();
 
  private:
   struct TKey {
