@@ -20,7 +20,7 @@ class TFaceBuffer {
         return;
       }
       FBuffer.FInUse = true;
-      if (FBuffer.FFace.Empty() || FBuffer.FFace.Width() != width || FBuffer.FFace.Height() != height)
+      if (FBuffer.FFace.Width() != width || FBuffer.FFace.Height() != height)
         FBuffer.FFace.SetSize(width, height);
     }
     ~TUse() {
